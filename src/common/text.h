@@ -1,0 +1,43 @@
+// Cutting fields out of fixed-column lines and reading text files line by line, the way the
+// data files and item set files are written: single-byte text, any of CR LF, CR or LF ending a
+// line.
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <string_view>
+
+namespace gw {
+
+// The field of `width` characters from 1-based column `start`, cut short at the end of the line.
+std::string_view Mid(std::string_view line, size_t start, size_t width);
+// From 1-based column `start` to the end of the line.
+std::string_view MidRest(std::string_view line, size_t start);
+// Without leading and trailing blanks (spaces only; tabs are kept).
+std::string_view Trim(std::string_view text);
+
+// The whole content of a file. A file that cannot be opened or read (missing, a folder, no
+// permission) is a FileNotFound error whose detail names the path and the reason.
+std::string ReadWholeFile(const std::filesystem::path& path);
+// The rest of a stream; a stream that fails while reading is a FileNotFound error.
+std::string ReadWholeStream(std::istream& in);
+
+// Splits text into lines; CR LF, CR alone and LF alone each end a line and are not part of it.
+// A last line without an ending still counts; empty text has no lines.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : text_(text) {}
+
+  // The next line, valid as long as the text is; false at the end.
+  bool Next(std::string_view& line);
+  // 1-based number of the line Next last returned.
+  int number() const { return number_; }
+
+ private:
+  std::string_view text_;
+  size_t position_ = 0;
+  int number_ = 0;
+};
+
+}  // namespace gw
