@@ -1,0 +1,184 @@
+#include "ui/controls.h"
+
+#include <utility>
+
+#include "common/error.h"
+
+namespace gw::ui {
+
+void Label::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Changed();
+}
+
+void TextBox::SetText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  Changed();
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  list_index_ = -1;
+  edit_text_.clear();
+  ++list_version_;
+  Changed();
+}
+
+void ComboBox::AddItem(std::string text) {
+  items_.push_back(std::move(text));
+  ++list_version_;
+  Changed();
+}
+
+const std::string& ComboBox::List(int index) const {
+  if (index < 0 || index >= ListCount()) {
+    throw RuntimeError(ErrorKind::InvalidArgument,
+                       name() + ": entry " + std::to_string(index) + " does not exist");
+  }
+  return items_[static_cast<size_t>(index)];
+}
+
+void ComboBox::SetListIndex(int index) {
+  if (index < 0 || index >= ListCount()) {
+    throw RuntimeError(ErrorKind::InvalidArgument, name() + ": cannot choose entry " +
+                                                       std::to_string(index) + " of " +
+                                                       std::to_string(ListCount()));
+  }
+  list_index_ = index;
+  if (style == ComboStyle::Editable) edit_text_ = items_[static_cast<size_t>(index)];
+  Changed();
+  if (Click) Click();
+}
+
+std::string ComboBox::Text() const {
+  if (style == ComboStyle::Editable) return edit_text_;
+  return list_index_ < 0 ? std::string() : items_[static_cast<size_t>(list_index_)];
+}
+
+void ComboBox::SetText(std::string text) {
+  if (style != ComboStyle::Editable) {
+    throw RuntimeError(ErrorKind::InvalidArgument, name() + ": the text of a list is read-only");
+  }
+  list_index_ = -1;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i] == text) {
+      list_index_ = static_cast<int>(i);
+      break;
+    }
+  }
+  edit_text_ = std::move(text);
+  Changed();
+}
+
+void ComboBox::UserTyped(std::string text) {
+  if (style != ComboStyle::Editable) return;
+  list_index_ = -1;
+  edit_text_ = std::move(text);
+  Changed();
+}
+
+void OptionButton::SetValue(bool value) {
+  if (value && group != nullptr) {
+    for (OptionButton* other : group->buttons()) {
+      if (other != this) other->SetValue(false);
+    }
+  }
+  if (value_ == value) return;
+  value_ = value;
+  Changed();
+}
+
+void CheckBox::SetValue(bool value) {
+  if (value_ == value) return;
+  value_ = value;
+  Changed();
+}
+
+void CommandButton::Press() {
+  if (enabled() && Click) Click();
+}
+
+void PictureBox::SetTop(int top) {
+  if (Top() == top) return;
+  top_ = top;
+  Changed();
+}
+
+void VScrollBar::SetMax(int max) {
+  max_ = max;
+  if (value_ > max_) value_ = max_;
+  if (value_ < min_) value_ = min_;
+  Changed();
+}
+
+void VScrollBar::SetSmallChange(int step) {
+  small_change_ = step;
+  Changed();
+}
+
+void VScrollBar::SetLargeChange(int step) {
+  large_change_ = step;
+  Changed();
+}
+
+void VScrollBar::SetValue(int value) {
+  if (value < min_ || value > max_) {
+    throw RuntimeError(ErrorKind::InvalidArgument, name() + ": value " + std::to_string(value) +
+                                                       " is outside " + std::to_string(min_) +
+                                                       ".." + std::to_string(max_));
+  }
+  if (value == value_) return;
+  value_ = value;
+  Changed();
+  if (Change) Change();
+}
+
+void VScrollBar::UserDrag(int value) {
+  if (value < min_) value = min_;
+  if (value > max_) value = max_;
+  value_ = value;
+  Changed();
+  if (Scroll) Scroll();
+}
+
+void VScrollBar::UserRelease() {
+  if (Change) Change();
+}
+
+void TabContainer::SetTab(int tab) {
+  if (tab < 0 || tab >= static_cast<int>(captions.size())) {
+    throw RuntimeError(ErrorKind::InvalidArgument,
+                       name() + ": tab " + std::to_string(tab) + " does not exist");
+  }
+  if (tab == tab_) return;
+  const int previous = tab_;
+  tab_ = tab;
+  Changed();
+  if (Click) Click(static_cast<int16_t>(previous));
+}
+
+void ListBox::AddItem(std::string text) {
+  items_.push_back(std::move(text));
+  Changed();
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  Changed();
+}
+
+void MenuItem::Press() {
+  if (enabled() && Click) Click();
+}
+
+bool OpenFileDialog::ShowOpen() {
+  if (!chooser) return false;
+  std::optional<std::string> chosen = chooser();
+  if (!chosen) return false;
+  file_name_ = std::move(*chosen);
+  return true;
+}
+
+}  // namespace gw::ui

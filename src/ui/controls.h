@@ -1,0 +1,252 @@
+// The logical controls the two windows are built from, with exactly the event behaviour the
+// program relies on: setting a list's choice runs its Click handler at once, nested, to its end.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace gw::ui {
+
+using Handler = std::function<void()>;
+
+// 0xRRGGBB.
+using Color = uint32_t;
+enum class Alignment { Left, Center, Right };
+
+class Label : public Control {
+ public:
+  Label() : Control(ControlKind::Label) {}
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  // Look, fixed when the window is built.
+  std::optional<Color> back_color;
+  Alignment alignment = Alignment::Left;
+
+ private:
+  std::string caption_;
+};
+
+class TextBox : public Control {
+ public:
+  TextBox() : Control(ControlKind::TextBox) {}
+  const std::string& Text() const { return text_; }
+  // From code or from the user's typing alike: no event.
+  void SetText(std::string text);
+
+ private:
+  std::string text_;
+};
+
+enum class ComboStyle { DropDownList, Editable };
+
+class ComboBox : public Control {
+ public:
+  ComboBox() : Control(ControlKind::ComboBox) {}
+
+  ComboStyle style = ComboStyle::DropDownList;
+  // Runs whenever an entry is chosen, by the user or by SetListIndex.
+  Handler Click;
+
+  // Empties the list (and an editable box's text); nothing is chosen afterwards.
+  void Clear();
+  // Appends an entry; the choice does not change.
+  void AddItem(std::string text);
+  int ListCount() const { return static_cast<int>(items_.size()); }
+  const std::string& List(int index) const;
+  const std::vector<std::string>& items() const { return items_; }
+  // Counts every change of the entries, so a view rebuilds its list only when it must.
+  uint64_t list_version() const { return list_version_; }
+
+  // The chosen entry's position; -1 when nothing is chosen or the user has only typed.
+  int ListIndex() const { return list_index_; }
+  // Chooses that entry and runs Click before returning, even when it was chosen already. A
+  // position outside the list is an InvalidArgument error.
+  void SetListIndex(int index);
+
+  // The chosen entry's text; for the editable style, the edit text.
+  std::string Text() const;
+  // Editable style only: sets the edit text without running Click, and chooses the first entry
+  // whose text is exactly equal (nothing when none is).
+  void SetText(std::string text);
+  // Editable style only: the user typed; nothing is chosen and no handler runs.
+  void UserTyped(std::string text);
+
+ private:
+  std::vector<std::string> items_;
+  int list_index_ = -1;
+  std::string edit_text_;
+  uint64_t list_version_ = 0;
+};
+
+class OptionButton;
+
+// The option buttons of one container; choosing one clears the others.
+class OptionGroup {
+ public:
+  void Add(OptionButton& button) { buttons_.push_back(&button); }
+  const std::vector<OptionButton*>& buttons() const { return buttons_; }
+
+ private:
+  std::vector<OptionButton*> buttons_;
+};
+
+class OptionButton : public Control {
+ public:
+  OptionButton() : Control(ControlKind::OptionButton) {}
+  std::string caption;
+  OptionGroup* group = nullptr;
+
+  bool Value() const { return value_; }
+  // Choosing clears the other buttons of the group; no event.
+  void SetValue(bool value);
+
+ private:
+  bool value_ = false;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox() : Control(ControlKind::CheckBox) {}
+  std::string caption;
+
+  bool Value() const { return value_; }
+  void SetValue(bool value);
+
+ private:
+  bool value_ = false;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton() : Control(ControlKind::CommandButton) {}
+  std::string caption;  // "&" marks the access key
+  Handler Click;
+
+  // A press by the user; a disabled button raises no Click.
+  void Press();
+};
+
+class Frame : public Control {
+ public:
+  Frame() : Control(ControlKind::Frame) {}
+  std::string caption;
+};
+
+// A clipping container; only its top edge moves.
+class PictureBox : public Control {
+ public:
+  PictureBox() : Control(ControlKind::PictureBox) {}
+  // Width of the border on each side, in twips; the client area lies inside it.
+  int border = 0;
+
+  int Height() const { return rect().height; }
+  // The inner (client) height.
+  int ScaleHeight() const { return rect().height - 2 * border; }
+  int Top() const { return top_.value_or(rect().top); }
+  void SetTop(int top);
+
+ private:
+  std::optional<int> top_;
+};
+
+class VScrollBar : public Control {
+ public:
+  VScrollBar() : Control(ControlKind::VScrollBar) {}
+  // After the value changed (click, key, release of the thumb).
+  Handler Change;
+  // While the thumb is dragged.
+  Handler Scroll;
+
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Value() const { return value_; }
+  int SmallChange() const { return small_change_; }
+  int LargeChange() const { return large_change_; }
+  // A value outside the new range moves to its nearest end, without an event.
+  void SetMax(int max);
+  void SetSmallChange(int step);
+  void SetLargeChange(int step);
+  // Sets the value and runs Change when it differs; outside Min..Max is InvalidArgument.
+  void SetValue(int value);
+  // The user drags the thumb: the value follows and Scroll runs.
+  void UserDrag(int value);
+  // The user lets go of the thumb: Change runs for the value the drag reached.
+  void UserRelease();
+
+ private:
+  int min_ = 0;
+  int max_ = 32767;
+  int value_ = 0;
+  int small_change_ = 1;
+  int large_change_ = 1;
+};
+
+class TabContainer : public Control {
+ public:
+  TabContainer() : Control(ControlKind::TabContainer) {}
+  std::vector<std::string> captions;
+  // The first `tabs_per_row` tabs form the row next to the pages, the rest the row above it.
+  int tabs_per_row = 0;
+  // Height of one row of tabs, and how much of the width the upper row may use (0: all), so
+  // that controls can be placed beside it; in twips.
+  int row_height = 300;
+  int upper_row_width = 0;
+  // Runs after the current tab changed, with the tab shown before.
+  std::function<void(int16_t previous)> Click;
+
+  int Tab() const { return tab_; }
+  // Shows tab `tab` and runs Click when it differs from the current one; a tab that does not
+  // exist is InvalidArgument.
+  void SetTab(int tab);
+
+ private:
+  int tab_ = 0;
+};
+
+class ListBox : public Control {
+ public:
+  ListBox() : Control(ControlKind::ListBox) {}
+  std::string font_family;
+  double font_points = 0;
+  Color fore_color = 0;
+
+  const std::vector<std::string>& items() const { return items_; }
+  void AddItem(std::string text);
+  void Clear();
+
+ private:
+  std::vector<std::string> items_;
+};
+
+// A menu bar entry or a menu's item; its container is the menu that holds it (nullptr for an
+// entry on the bar).
+class MenuItem : public Control {
+ public:
+  MenuItem() : Control(ControlKind::MenuItem) {}
+  std::string caption;  // "&" marks the access key
+  Handler Click;
+
+  void Press();
+};
+
+// The open-file dialog: no visible part of its own. `chooser` shows the real dialog (injected
+// by the view, or by a test) and returns the chosen path, or nothing on cancel.
+class OpenFileDialog {
+ public:
+  std::function<std::optional<std::string>()> chooser;
+
+  // Modal; true when a file was chosen, whose full path is then in FileName.
+  bool ShowOpen();
+  const std::string& FileName() const { return file_name_; }
+
+ private:
+  std::string file_name_;
+};
+
+}  // namespace gw::ui

@@ -1,0 +1,31 @@
+#include "ui/window.h"
+
+#include <utility>
+
+namespace gw::ui {
+
+Window::Window(std::string name, std::string caption, int client_width, int client_height)
+    : name_(std::move(name)),
+      caption_(std::move(caption)),
+      client_width_(client_width),
+      client_height_(client_height) {}
+
+void Window::Unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  if (on_unload) on_unload();
+}
+
+void Window::ShowModal(Window& child) {
+  if (present_modal) present_modal(child);
+}
+
+void Window::MsgBox(const std::string& title, const std::string& text) {
+  if (present_message) present_message(title, text);
+}
+
+std::string Indexed(const char* array_name, int index) {
+  return std::string(array_name) + "(" + std::to_string(index) + ")";
+}
+
+}  // namespace gw::ui
