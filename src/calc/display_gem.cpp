@@ -1,0 +1,32 @@
+#include <algorithm>
+#include <optional>
+
+#include "calc/calculator.h"
+#include "calc/gem_price.h"
+
+namespace gw {
+
+void Calculator::DisplayGem(int iGem) {
+  const int type = w_.cboType[iGem].ListIndex();
+  const int level = std::max(w_.cboAmount[iGem].ListIndex(), 0) + 1;  // nothing chosen: level 1
+  const int effect = std::max(w_.cboEffect[iGem].ListIndex(), 0);
+  // The gem's own item decides, so that an import (which fills items whose tab is not shown)
+  // prices each gem by its own item's dropped flag and re-evaluates that item.
+  const int item = ui::ItemOfSlot(iGem);
+
+  if (w_.optDropped[item].Value() || type == -1) {
+    w_.lblGemPoint[iGem].SetCaption("0.0");
+    w_.lblGemCost[iGem].SetCaption(" 0g 0s 0c");
+    w_.lblGemName[iGem].SetCaption("");
+    return;
+  }
+
+  const std::optional<float> price =
+      GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
+  w_.lblGemCost[iGem].SetCaption(price ? CoinText(*price) : kUnknownPrice);
+  w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
+                                 ref_.GemEffectTable(type, effect).GemNameSuffix);
+  DisplayItem(item);
+}
+
+}  // namespace gw
