@@ -1,0 +1,126 @@
+#include "qt/program.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <utility>
+
+#include "common/error.h"
+#include "qt/qt_text.h"
+
+namespace gw::qt {
+
+// The main window: its close box unloads the model window like "&Exit" does.
+class MainShell : public QMainWindow {
+ public:
+  explicit MainShell(EventGate& gate, ui::Window& model) : gate_(gate), model_(model) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    gate_.Run([this] { model_.Unload(); });
+    event->accept();
+  }
+
+ private:
+  EventGate& gate_;
+  ui::Window& model_;
+};
+
+void ApplyProgramFont() {
+  QFont font = QApplication::font();
+  font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "Nimbus Sans"});
+  font.setPixelSize(10);
+  QApplication::setFont(font);
+}
+
+namespace {
+
+void DefaultError(const std::string& title, const std::string& text) {
+  QMessageBox::critical(nullptr, ToQString(title), ToQString(text));
+}
+
+void DefaultTerminate(int status) {
+  QCoreApplication::exit(status);
+}
+
+}  // namespace
+
+Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
+    : hooks_(std::move(hooks)),
+      form_(std::move(data_folder)),
+      gate_(hooks_.show_error ? hooks_.show_error : DefaultError,
+            hooks_.terminate ? hooks_.terminate : DefaultTerminate) {
+  ui::MainWindow& w = form_.window();
+  w.CommonDialog.chooser = [this]() -> std::optional<std::string> {
+    if (hooks_.choose_file) return hooks_.choose_file();
+    // No filter, title or start folder: the dialog's own defaults.
+    const QString path = QFileDialog::getOpenFileName(main_window());
+    if (path.isEmpty()) return std::nullopt;
+    return FromQString(path);
+  };
+  w.present_message = [this](const std::string& title, const std::string& text) {
+    gate_.FlushViews();
+    if (hooks_.show_message) {
+      hooks_.show_message(title, text);
+    } else {
+      QMessageBox::information(main_window(), ToQString(title), ToQString(text));
+    }
+  };
+  w.present_modal = [this](ui::Window& child) { PresentModal(child); };
+}
+
+Program::~Program() = default;
+
+QMainWindow* Program::main_window() const {
+  return shell_.get();
+}
+
+bool Program::Start() {
+  try {
+    form_.Form_Load();
+  } catch (const RuntimeError& e) {
+    const ErrorKind kind = e.kind();
+    gate_.Run([&] { throw RuntimeError(kind, e.detail()); });
+    return false;
+  }
+  ui::MainWindow& w = form_.window();
+  shell_ = std::make_unique<MainShell>(gate_, w);
+  shell_->setWindowTitle(ToQString(w.caption()));
+  auto* client = new QWidget(shell_.get());
+  shell_->setCentralWidget(client);
+  view_ = std::make_unique<WindowView>(w, gate_, client, shell_->menuBar());
+  w.on_unload = [this] {
+    shell_->hide();
+    QCoreApplication::exit(0);
+  };
+  // The layout is fixed in twips; nothing in it would follow a resize.
+  shell_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  shell_->show();
+  return true;
+}
+
+void Program::PresentModal(ui::Window& child) {
+  gate_.FlushViews();
+  QDialog dialog(main_window());
+  dialog.setWindowTitle(ToQString(child.caption()));
+  dialog.setObjectName(ToQString(child.name()));
+  WindowView view(child, gate_, &dialog, nullptr);
+  dialog.setFixedSize(dialog.size());
+  child.on_unload = [&dialog] { dialog.done(QDialog::Accepted); };
+  // The close box (or Escape) closes the window the same way "Close" does.
+  QObject::connect(&dialog, &QDialog::finished, &dialog, [this, &child] {
+    if (child.loaded()) gate_.Run([&] { child.Unload(); });
+  });
+  if (hooks_.run_modal) {
+    hooks_.run_modal(dialog);
+  } else {
+    dialog.exec();
+  }
+  child.on_unload = nullptr;
+}
+
+}  // namespace gw::qt

@@ -1,0 +1,422 @@
+#include "qt/window_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <cmath>
+#include <limits>
+
+#include "qt/qt_text.h"
+#include "qt/tab_strip.h"
+
+namespace gw::qt {
+
+using ui::ControlKind;
+
+int ToPixels(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect ToPixels(const ui::Rect& twips) {
+  return QRect(ToPixels(twips.left), ToPixels(twips.top), ToPixels(twips.width),
+               ToPixels(twips.height));
+}
+
+struct WindowView::Binding : ui::ViewHook {
+  WindowView* view = nullptr;
+  ui::Control* control = nullptr;
+  QWidget* widget = nullptr;  // the control's own widget
+  QWidget* inner = nullptr;   // where the controls it holds go
+  TabStrip* tabs = nullptr;
+  QMenu* menu = nullptr;
+  QAction* action = nullptr;
+  uint64_t list_version = std::numeric_limits<uint64_t>::max();
+  bool dirty = false;
+
+  void ModelChanged() override {
+    if (dirty || (widget == nullptr && action == nullptr)) return;  // unbuilt: read when built
+    dirty = true;
+    view->dirty_.push_back(this);
+  }
+};
+
+namespace {
+
+template <class C>
+C& As(ui::Control* control) {
+  return *static_cast<C*>(control);
+}
+
+QColor ToColor(ui::Color rgb) {
+  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+Qt::Alignment ToAlignment(ui::Alignment alignment) {
+  switch (alignment) {
+    case ui::Alignment::Center:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ui::Alignment::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case ui::Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMenuBar* menu_bar)
+    : model_(model), gate_(gate), client_(client), menu_bar_(menu_bar) {
+  client_->setFixedSize(ToPixels(model.client_width()), ToPixels(model.client_height()));
+  for (ui::Control* control : model.controls()) {
+    auto binding = std::make_unique<Binding>();
+    binding->view = this;
+    binding->control = control;
+    by_control_[control] = binding.get();
+    control->SetView(binding.get());
+    bindings_.push_back(std::move(binding));
+  }
+  for (ui::Control* control : model.controls()) {
+    if (control->kind() == ControlKind::MenuItem) {
+      BuildMenuItem(BindingFor(*control));
+      continue;
+    }
+    const auto [tabs, page] = PageOf(*control);
+    if (tabs == nullptr || page == static_cast<const ui::TabContainer*>(tabs)->Tab()) {
+      Build(BindingFor(*control));
+    } else {
+      auto& pages = pending_[tabs];
+      if (pages.size() <= static_cast<size_t>(page)) pages.resize(static_cast<size_t>(page) + 1);
+      pages[static_cast<size_t>(page)].push_back(control);
+    }
+  }
+  gate_.Attach(this);
+}
+
+WindowView::~WindowView() {
+  gate_.Detach(this);
+  for (ui::Control* control : model_.controls())
+    control->SetView(nullptr);
+}
+
+WindowView::Binding& WindowView::BindingFor(const ui::Control& control) {
+  return *by_control_.at(&control);
+}
+
+QWidget* WindowView::WidgetFor(const ui::Control& control) const {
+  const auto found = by_control_.find(&control);
+  return found == by_control_.end() ? nullptr : found->second->widget;
+}
+
+std::pair<const ui::Control*, int> WindowView::PageOf(const ui::Control& control) {
+  for (const ui::Control* c = &control; c->container() != nullptr; c = c->container()) {
+    if (c->container()->kind() == ControlKind::TabContainer) return {c->container(), c->page()};
+  }
+  return {nullptr, -1};
+}
+
+void WindowView::BuildPage(const ui::Control& tabs, int page) {
+  const auto found = pending_.find(&tabs);
+  if (found == pending_.end() || static_cast<size_t>(page) >= found->second.size()) return;
+  std::vector<ui::Control*> controls = std::move(found->second[static_cast<size_t>(page)]);
+  found->second[static_cast<size_t>(page)].clear();
+  for (ui::Control* control : controls)
+    Build(BindingFor(*control));
+}
+
+QWidget* WindowView::ParentFor(const ui::Control& control, QPoint& offset) {
+  offset = QPoint(0, 0);
+  if (control.container() == nullptr) return client_;
+  Binding& holder = BindingFor(*control.container());
+  if (holder.tabs != nullptr) {
+    // Positions inside a tab container count from its top-left corner, tab strip included.
+    offset = QPoint(0, holder.tabs->strip_height());
+    return holder.tabs->page(control.page());
+  }
+  return holder.inner;
+}
+
+void WindowView::Build(Binding& b) {
+  ui::Control* c = b.control;
+  QPoint offset;
+  QWidget* parent = ParentFor(*c, offset);
+  QWidget* widget = nullptr;
+  auto run = [this](auto call) { gate_.Run(call); };
+
+  switch (c->kind()) {
+    case ControlKind::Label: {
+      auto& label = As<ui::Label>(c);
+      auto* w = new QLabel(parent);
+      w->setTextFormat(Qt::PlainText);
+      w->setAlignment(ToAlignment(label.alignment));
+      if (label.back_color) {
+        w->setAutoFillBackground(true);
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, ToColor(*label.back_color));
+        w->setPalette(palette);
+      }
+      widget = w;
+      break;
+    }
+    case ControlKind::TextBox: {
+      auto* w = new QLineEdit(parent);
+      connect(w, &QLineEdit::textEdited, this, [run, c](const QString& text) {
+        run([&] { As<ui::TextBox>(c).SetText(FromQString(text)); });
+      });
+      widget = w;
+      break;
+    }
+    case ControlKind::ComboBox: {
+      auto& box = As<ui::ComboBox>(c);
+      auto* w = new QComboBox(parent);
+      if (box.style == ui::ComboStyle::Editable) {
+        w->setEditable(true);
+        w->setInsertPolicy(QComboBox::NoInsert);
+        w->setCompleter(nullptr);  // completion would change the text behind the model's back
+        connect(w->lineEdit(), &QLineEdit::textEdited, this, [run, c](const QString& text) {
+          run([&] { As<ui::ComboBox>(c).UserTyped(FromQString(text)); });
+        });
+      }
+      // Only the player's choice: setting the index from the model raises no `activated`.
+      connect(w, &QComboBox::activated, this,
+              [run, c](int index) { run([&] { As<ui::ComboBox>(c).SetListIndex(index); }); });
+      widget = w;
+      break;
+    }
+    case ControlKind::OptionButton: {
+      auto* w = new QRadioButton(ToQString(As<ui::OptionButton>(c).caption), parent);
+      w->setAutoExclusive(false);  // the model's group decides
+      connect(w, &QRadioButton::clicked, this, [this, run, c, &b] {
+        run([&] { As<ui::OptionButton>(c).SetValue(true); });
+        Apply(b);  // a click on the chosen button unchecks the widget but not the model
+      });
+      widget = w;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* w = new QCheckBox(ToQString(As<ui::CheckBox>(c).caption), parent);
+      connect(w, &QCheckBox::clicked, this,
+              [run, c](bool checked) { run([&] { As<ui::CheckBox>(c).SetValue(checked); }); });
+      widget = w;
+      break;
+    }
+    case ControlKind::CommandButton: {
+      auto* w = new QPushButton(ToQString(As<ui::CommandButton>(c).caption), parent);
+      w->setAutoDefault(false);
+      connect(w, &QPushButton::clicked, this,
+              [run, c] { run([&] { As<ui::CommandButton>(c).Press(); }); });
+      widget = w;
+      break;
+    }
+    case ControlKind::Frame: {
+      auto* w = new QGroupBox(ToQString(As<ui::Frame>(c).caption), parent);
+      widget = b.inner = w;
+      break;
+    }
+    case ControlKind::PictureBox: {
+      auto& picture = As<ui::PictureBox>(c);
+      if (picture.border > 0) {
+        // The frame draws the border; a client widget inside it clips what the box holds.
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(ToPixels(picture.border));
+        b.inner = new QWidget(frame);
+        const int border = ToPixels(picture.border);
+        const QRect outer = ToPixels(c->rect());
+        b.inner->setGeometry(border, border, outer.width() - 2 * border,
+                             outer.height() - 2 * border);
+        widget = frame;
+      } else {
+        widget = b.inner = new QWidget(parent);
+      }
+      break;
+    }
+    case ControlKind::VScrollBar: {
+      auto* w = new QScrollBar(Qt::Vertical, parent);
+      connect(w, &QScrollBar::sliderMoved, this,
+              [run, c](int value) { run([&] { As<ui::VScrollBar>(c).UserDrag(value); }); });
+      connect(w, &QScrollBar::sliderReleased, this,
+              [run, c] { run([&] { As<ui::VScrollBar>(c).UserRelease(); }); });
+      connect(w, &QScrollBar::valueChanged, this, [run, c, w](int value) {
+        if (w->isSliderDown()) return;  // the drag reports itself
+        run([&] { As<ui::VScrollBar>(c).SetValue(value); });
+      });
+      widget = w;
+      break;
+    }
+    case ControlKind::TabContainer: {
+      auto& tabs = As<ui::TabContainer>(c);
+      std::vector<QString> captions;
+      for (const std::string& caption : tabs.captions)
+        captions.push_back(ToQString(caption));
+      const int upper = tabs.upper_row_width > 0 ? tabs.upper_row_width : c->rect().width;
+      auto* w = new TabStrip(captions, tabs.tabs_per_row, ToPixels(tabs.row_height),
+                             ToPixels(upper), parent);
+      for (int i = 0; i < w->count(); ++i) {
+        w->button(i)->setObjectName(ToQString(c->name() + " tab " + std::to_string(i)));
+      }
+      w->on_chosen = [run, c](int index) { run([&] { As<ui::TabContainer>(c).SetTab(index); }); };
+      b.tabs = w;
+      widget = w;
+      break;
+    }
+    case ControlKind::ListBox: {
+      auto& list = As<ui::ListBox>(c);
+      auto* w = new QListWidget(parent);
+      QFont font(ToQString(list.font_family));
+      font.setPointSizeF(list.font_points);
+      if (QFontInfo(font).family() != font.family()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSizeF(list.font_points);
+      }
+      w->setFont(font);
+      QPalette palette = w->palette();
+      palette.setColor(QPalette::Text, ToColor(list.fore_color));
+      w->setPalette(palette);
+      widget = w;
+      break;
+    }
+    case ControlKind::MenuItem:
+      return;
+  }
+
+  b.widget = widget;
+  widget->setObjectName(ToQString(c->name()));
+  if (!c->accessible_name.empty()) widget->setAccessibleName(ToQString(c->accessible_name));
+  widget->setGeometry(ToPixels(c->rect()).translated(-offset));
+  ++built_;
+  Apply(b);
+  widget->show();
+}
+
+void WindowView::BuildMenuItem(Binding& b) {
+  ui::Control* c = b.control;
+  const QString caption = ToQString(As<ui::MenuItem>(c).caption);
+  bool has_items = false;
+  for (const ui::Control* other : model_.controls())
+    has_items |= other->container() == c;
+  if (c->container() == nullptr) {
+    if (menu_bar_ == nullptr) return;
+    if (has_items) {
+      b.menu = menu_bar_->addMenu(caption);
+      b.menu->setObjectName(ToQString(c->name()));
+      b.action = b.menu->menuAction();
+    } else {
+      b.action = menu_bar_->addAction(caption);
+    }
+  } else {
+    QMenu* parent = BindingFor(*c->container()).menu;
+    if (parent == nullptr) return;
+    b.action = parent->addAction(caption);
+  }
+  b.action->setObjectName(ToQString(c->name()));
+  if (!has_items) {
+    connect(b.action, &QAction::triggered, this,
+            [this, c] { gate_.Run([&] { As<ui::MenuItem>(c).Press(); }); });
+  }
+  Apply(b);
+}
+
+void WindowView::Flush() {
+  while (!dirty_.empty()) {
+    const std::vector<Binding*> dirty = std::move(dirty_);
+    dirty_.clear();
+    for (Binding* b : dirty) {
+      b->dirty = false;
+      Apply(*b);
+    }
+  }
+}
+
+void WindowView::Apply(Binding& b) {
+  ui::Control* c = b.control;
+  if (b.action != nullptr) {
+    b.action->setEnabled(c->enabled());
+    return;
+  }
+  QWidget* widget = b.widget;
+  const QSignalBlocker block(widget);
+  widget->setEnabled(c->enabled());
+  switch (c->kind()) {
+    case ControlKind::Label:
+      static_cast<QLabel*>(widget)->setText(ToQString(As<ui::Label>(c).Caption()));
+      break;
+    case ControlKind::TextBox: {
+      auto* w = static_cast<QLineEdit*>(widget);
+      const QString text = ToQString(As<ui::TextBox>(c).Text());
+      if (w->text() != text) w->setText(text);
+      break;
+    }
+    case ControlKind::ComboBox: {
+      auto& box = As<ui::ComboBox>(c);
+      auto* w = static_cast<QComboBox*>(widget);
+      if (b.list_version != box.list_version()) {
+        w->clear();
+        QStringList items;
+        for (const std::string& item : box.items())
+          items << ToQString(item);
+        w->addItems(items);
+        b.list_version = box.list_version();
+      }
+      if (w->currentIndex() != box.ListIndex()) w->setCurrentIndex(box.ListIndex());
+      if (box.style == ui::ComboStyle::Editable) {
+        const QString text = ToQString(box.Text());
+        if (w->currentText() != text) w->setEditText(text);
+      }
+      break;
+    }
+    case ControlKind::OptionButton:
+      static_cast<QRadioButton*>(widget)->setChecked(As<ui::OptionButton>(c).Value());
+      break;
+    case ControlKind::CheckBox:
+      static_cast<QCheckBox*>(widget)->setChecked(As<ui::CheckBox>(c).Value());
+      break;
+    case ControlKind::PictureBox: {
+      const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
+      QPoint offset;
+      ParentFor(*c, offset);
+      widget->move(at - offset);
+      break;
+    }
+    case ControlKind::VScrollBar: {
+      auto& bar = As<ui::VScrollBar>(c);
+      auto* w = static_cast<QScrollBar*>(widget);
+      w->setRange(bar.Min(), bar.Max());
+      w->setSingleStep(bar.SmallChange());
+      w->setPageStep(bar.LargeChange());
+      w->setValue(bar.Value());
+      break;
+    }
+    case ControlKind::TabContainer: {
+      const int tab = As<ui::TabContainer>(c).Tab();
+      BuildPage(*c, tab);
+      b.tabs->SetCurrent(tab);
+      break;
+    }
+    case ControlKind::ListBox: {
+      auto* w = static_cast<QListWidget*>(widget);
+      w->clear();
+      for (const std::string& item : As<ui::ListBox>(c).items())
+        w->addItem(ToQString(item));
+      break;
+    }
+    case ControlKind::CommandButton:
+    case ControlKind::Frame:
+    case ControlKind::MenuItem:
+      break;
+  }
+}
+
+}  // namespace gw::qt

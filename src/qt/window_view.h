@@ -1,0 +1,66 @@
+// The generic renderer: turns a logical window into Qt widgets at its twip geometry, names each
+// widget after its control, and keeps model and widgets in step both ways. The player's input
+// goes into the model through the event gate; model changes mark widgets dirty and are applied
+// when the gate flushes. The controls of a tab page are built when the page is first shown.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "qt/event_gate.h"
+#include "ui/window.h"
+
+class QMenuBar;
+class QWidget;
+
+namespace gw::qt {
+
+class TabStrip;
+
+// 15 twips to a device-independent pixel.
+QRect ToPixels(const ui::Rect& twips);
+int ToPixels(int twips);
+
+class WindowView : public QObject, public Flushable {
+ public:
+  // Builds into `client` (the window's client area, sized here) and `menu_bar` (may be null).
+  WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMenuBar* menu_bar);
+  ~WindowView() override;
+  WindowView(const WindowView&) = delete;
+  WindowView& operator=(const WindowView&) = delete;
+
+  void Flush() override;
+  // The widget of a control; nullptr while its tab page has not been shown.
+  QWidget* WidgetFor(const ui::Control& control) const;
+  // How many controls have widgets so far.
+  size_t built() const { return built_; }
+
+ private:
+  struct Binding;
+  friend struct Binding;
+
+  Binding& BindingFor(const ui::Control& control);
+  // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
+  std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
+  void Build(Binding& binding);
+  void BuildPage(const ui::Control& tabs, int page);
+  void BuildMenuItem(Binding& binding);
+  QWidget* ParentFor(const ui::Control& control, QPoint& offset);
+  void Apply(Binding& binding);
+
+  ui::Window& model_;
+  EventGate& gate_;
+  QWidget* client_;
+  QMenuBar* menu_bar_;
+  std::vector<std::unique_ptr<Binding>> bindings_;
+  std::unordered_map<const ui::Control*, Binding*> by_control_;
+  // Controls waiting for their tab page to be shown, by tab container and page.
+  std::unordered_map<const ui::Control*, std::vector<std::vector<ui::Control*>>> pending_;
+  std::vector<Binding*> dirty_;
+  size_t built_ = 0;
+};
+
+}  // namespace gw::qt

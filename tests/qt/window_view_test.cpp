@@ -1,0 +1,229 @@
+#include "qt/window_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "common/error.h"
+#include "qt/program.h"
+#include "qt/tab_strip.h"
+#include "support/test_data.h"
+
+namespace gw::qt {
+namespace {
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() : program(test::SampleDataFolder(), Hooks()) {}
+
+  ProgramHooks Hooks() {
+    ProgramHooks hooks;
+    hooks.show_error = [this](const std::string&, const std::string& text) {
+      errors.push_back(text);
+    };
+    hooks.terminate = [this](int status) { statuses.push_back(status); };
+    hooks.show_message = [this](const std::string&, const std::string& text) {
+      messages.push_back(text);
+    };
+    hooks.choose_file = [] { return std::optional<std::string>(); };
+    return hooks;
+  }
+
+  template <class W = QWidget>
+  W* Find(const std::string& name) {
+    return program.main_window()->findChild<W*>(QString::fromStdString(name));
+  }
+
+  ui::MainWindow& model() { return program.form().window(); }
+
+  std::vector<std::string> errors, messages;
+  std::vector<int> statuses;
+  Program program;
+};
+
+TEST_F(ProgramTest, AChoiceInAComboBoxRunsItsHandlerAndTheCascadeReachesTheScreen) {
+  ASSERT_TRUE(program.Start());
+  auto* type = Find<QComboBox>("cboType(0)");
+  ASSERT_NE(type, nullptr);
+  emit type->activated(2);  // "Resist", as a player picks it
+  EXPECT_EQ(model().cboType[0].ListIndex(), 2);
+  auto* amount = Find<QComboBox>("cboAmount(0)");
+  ASSERT_EQ(amount->count(), 10);
+  emit amount->activated(4);
+  const ui::MainWindow& w = model();
+  EXPECT_NE(w.lblGemCost[0].Caption(), " 0g 0s 0c");
+  EXPECT_EQ(Find<QLabel>("lblGemCost(0)")->text().toStdString(), w.lblGemCost[0].Caption());
+  EXPECT_EQ(Find<QLabel>("lblGemName(0)")->text().toStdString(), w.lblGemName[0].Caption());
+  EXPECT_EQ(Find<QLabel>("lblGemPoint(0)")->text().toStdString(), w.lblGemPoint[0].Caption());
+  EXPECT_NE(w.lblResVal[0].Caption(), "0");
+  EXPECT_EQ(Find<QLabel>("lblResVal(0)")->text().toStdString(), w.lblResVal[0].Caption());
+  EXPECT_EQ(Find<QComboBox>("cboEffect(0)")->currentIndex(), 0);
+}
+
+TEST_F(ProgramTest, TypingIntoTheAmountBoxChoosesNothing) {
+  ASSERT_TRUE(program.Start());
+  emit Find<QComboBox>("cboType(1)")->activated(1);
+  QLineEdit* edit = Find<QComboBox>("cboAmount(1)")->lineEdit();
+  QTest::keyClicks(edit, "12");
+  EXPECT_EQ(model().cboAmount[1].Text(), "12");
+  EXPECT_EQ(model().cboAmount[1].ListIndex(), -1);
+  EXPECT_EQ(edit->text(), "12");
+}
+
+TEST_F(ProgramTest, ModelChangesReachTheirWidgets) {
+  ASSERT_TRUE(program.Start());
+  program.gate().Run([&] {
+    model().txtItemName[0].SetText("Runed Hauberk");
+    model().optDropped[0].SetValue(true);
+    model().cboItmQual[0].SetListIndex(6);
+  });
+  EXPECT_EQ(Find<QLineEdit>("txtItemName(0)")->text(), "Runed Hauberk");
+  EXPECT_TRUE(Find<QRadioButton>("optDropped(0)")->isChecked());
+  EXPECT_FALSE(Find<QRadioButton>("optCraft(0)")->isChecked());
+  EXPECT_EQ(Find<QComboBox>("cboItmQual(0)")->currentText(), "100%");
+}
+
+TEST_F(ProgramTest, ClickingTheChosenOptionKeepsItChosen) {
+  ASSERT_TRUE(program.Start());
+  auto* crafted = Find<QRadioButton>("optCraft(0)");
+  QTest::mouseClick(crafted, Qt::LeftButton);
+  EXPECT_TRUE(crafted->isChecked());
+  EXPECT_TRUE(model().optCraft[0].Value());
+  QTest::mouseClick(Find<QRadioButton>("optDropped(0)"), Qt::LeftButton);
+  EXPECT_FALSE(crafted->isChecked());
+  EXPECT_TRUE(model().optDropped[0].Value());
+}
+
+TEST_F(ProgramTest, ADisabledButtonGivesNoClick) {
+  ASSERT_TRUE(program.Start());
+  int clicks = 0;
+  model().cmdSearch.Click = [&] { ++clicks; };
+  auto* search = Find<QPushButton>("cmdSearch");
+  EXPECT_FALSE(search->isEnabled());
+  QTest::mouseClick(search, Qt::LeftButton);
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
+  ASSERT_TRUE(program.Start());
+  EXPECT_EQ(Find("cboType(44)"), nullptr);  // the Neck page is built when first shown
+  auto* neck = Find<TabButton>("SSTab1 tab 11");
+  ASSERT_NE(neck, nullptr);
+  QTest::mouseClick(neck, Qt::LeftButton);
+  EXPECT_EQ(model().SSTab1.Tab(), 11);
+  EXPECT_TRUE(Find("cmdSearch")->isEnabled());
+  ASSERT_NE(Find("cboType(44)"), nullptr);
+  EXPECT_TRUE(Find("fraItem(11)")->isVisible());
+  EXPECT_FALSE(Find("fraItem(0)")->isVisible());
+  EXPECT_EQ(Find<QComboBox>("cboGemQual(44)")->currentText(), "94%");
+  // The tabs of the upper row end left of the buttons over the strip.
+  const int buttons_left = Find("cmdClearItem")->geometry().left();
+  auto* right_wrist = Find<TabButton>("SSTab1 tab 18");
+  const QPoint right_end =
+      right_wrist->mapTo(program.main_window()->centralWidget(), QPoint(right_wrist->width(), 0));
+  EXPECT_LE(right_end.x(), buttons_left);
+  // The arrow keys move between tabs.
+  QTest::keyClick(neck, Qt::Key_Right);
+  EXPECT_EQ(model().SSTab1.Tab(), 12);
+}
+
+TEST_F(ProgramTest, AScrollBarMovesItsPanelUpToTheLastRowAndNoFurther) {
+  ASSERT_TRUE(program.Start());
+  auto* bar = Find<QScrollBar>("VScrollSki");
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  QWidget* panel = Find("ScrollPictureSki");
+  QWidget* viewport = panel->parentWidget();
+  EXPECT_EQ(model().ScrollPictureSki.Top(), -model().VScrollSki.Max());
+  EXPECT_EQ(panel->geometry().bottom() + 1, viewport->height());
+  QWidget* last = Find("cboSkillPri(25)");
+  EXPECT_LE(last->mapTo(viewport, QPoint(0, last->height())).y(), viewport->height());
+  bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(model().VScrollSki.Value(),
+            model().VScrollSki.Max() - model().VScrollSki.SmallChange());
+}
+
+TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
+  ASSERT_TRUE(program.Start());
+  for (int tab = 0; tab < ui::kItemCount; ++tab) {
+    program.gate().Run([&] { model().SSTab1.SetTab(tab); });
+  }
+  int checked = 0;
+  for (QWidget* widget : program.main_window()->findChildren<QWidget*>()) {
+    QString text;
+    int room = widget->width();
+    if (auto* tab = dynamic_cast<TabButton*>(widget)) {
+      text = tab->text();
+      room -= 2 * TabButton::kPadding;
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+      text = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      text = button->text().remove('&');
+      room -= qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ? 20 : 8;
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+      text = group->title();
+      room -= 16;
+    } else {
+      continue;
+    }
+    if (text.isEmpty()) continue;
+    ++checked;
+    EXPECT_LE(widget->fontMetrics().horizontalAdvance(text), room)
+        << widget->objectName().toStdString() << ": \"" << text.toStdString() << "\"";
+  }
+  EXPECT_GT(checked, 500);
+}
+
+TEST_F(ProgramTest, ARunTimeErrorInAHandlerIsShownAndEndsTheProgram) {
+  ASSERT_TRUE(program.Start());
+  model().cmdLoadItem.Click = [] {
+    throw RuntimeError(ErrorKind::Overflow, "40000 is outside -32768..32767");
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdLoadItem"), Qt::LeftButton);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "Overflow\n\n40000 is outside -32768..32767");
+  EXPECT_EQ(statuses, std::vector<int>{1});
+}
+
+TEST(ProgramStartUp, ABrokenDataFileIsReportedAndNoWindowIsShown) {
+  test::SampleDataCopy folder;
+  folder.Write("GemData2.dat", "[1]\n 1  1  1  1\n[9]\n 1  1  1  1\n");
+  std::vector<std::string> errors;
+  std::vector<int> statuses;
+  ProgramHooks hooks;
+  hooks.show_error = [&](const std::string&, const std::string& text) { errors.push_back(text); };
+  hooks.terminate = [&](int status) { statuses.push_back(status); };
+  Program program(folder.path(), hooks);
+  EXPECT_FALSE(program.Start());
+  EXPECT_EQ(program.main_window(), nullptr);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0],
+            "Index out of range\n\nGemData2.dat line 4: a data line in section 9; sections run "
+            "from 0 to 6");
+  EXPECT_EQ(statuses, std::vector<int>{1});
+}
+
+TEST(ProgramStartUp, AMissingDataFileIsNamed) {
+  test::SampleDataCopy folder;
+  std::filesystem::remove(folder.path() / "ImbuePoints.dat");
+  std::string error;
+  ProgramHooks hooks;
+  hooks.show_error = [&](const std::string&, const std::string& text) { error = text; };
+  hooks.terminate = [](int) {};
+  Program program(folder.path(), hooks);
+  EXPECT_FALSE(program.Start());
+  EXPECT_EQ(error, "File not found\n\nImbuePoints.dat is missing from " + folder.path().string());
+}
+
+}  // namespace
+}  // namespace gw::qt
