@@ -5,6 +5,7 @@
 
 #include "common/convert.h"
 #include "data/data_files.h"
+#include "import/item_set_import.h"
 
 namespace gw {
 
@@ -73,7 +74,9 @@ void MainForm::cmdExit_Click() {
   window_->Unload();
 }
 
-void MainForm::mnuOpen_Click() {}
+void MainForm::mnuOpen_Click() {
+  ImportItemSet(*window_, calc_, *reference_);
+}
 
 void MainForm::cmdSearch_Click() {}
 

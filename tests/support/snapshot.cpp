@@ -1,5 +1,7 @@
 #include "support/snapshot.h"
 
+#include <sstream>
+
 namespace gw::test {
 
 std::string Snapshot(const ui::Window& window) {
@@ -46,6 +48,18 @@ std::string Snapshot(const ui::Window& window) {
     text += "\n";
   }
   return text;
+}
+
+std::string SnapshotDiff(const std::string& before, const std::string& after) {
+  std::istringstream a(before), b(after);
+  std::string line_a, line_b, diff;
+  while (true) {
+    const bool more_a = static_cast<bool>(std::getline(a, line_a));
+    const bool more_b = static_cast<bool>(std::getline(b, line_b));
+    if (!more_a && !more_b) break;
+    if (line_a != line_b) diff += line_a + "  ->  " + line_b + "\n";
+  }
+  return diff;
 }
 
 }  // namespace gw::test

@@ -9,4 +9,7 @@ namespace gw::test {
 
 std::string Snapshot(const ui::Window& window);
 
+// The lines in which two snapshots differ, "before -> after", for a readable failure.
+std::string SnapshotDiff(const std::string& before, const std::string& after);
+
 }  // namespace gw::test

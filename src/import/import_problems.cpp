@@ -1,0 +1,22 @@
+#include "import/import_problems.h"
+
+#include <algorithm>
+
+namespace gw {
+
+std::string ImportProblems::Message(const std::string& file_name, size_t shown) const {
+  std::vector<ImportProblem> sorted = problems_;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const ImportProblem& a, const ImportProblem& b) { return a.line < b.line; });
+  std::string text = "Some settings in \"" + file_name + "\" could not be used and were skipped:\n";
+  for (size_t i = 0; i < sorted.size() && i < shown; ++i) {
+    text += "\nline " + std::to_string(sorted[i].line) + ": " + sorted[i].reason;
+  }
+  if (sorted.size() > shown) {
+    const size_t more = sorted.size() - shown;
+    text += "\n\n... and " + std::to_string(more) + (more == 1 ? " more." : " more.");
+  }
+  return text;
+}
+
+}  // namespace gw

@@ -1,0 +1,197 @@
+#include "import/item_set_reader.h"
+
+#include <optional>
+#include <string>
+
+#include "common/convert.h"
+#include "common/error.h"
+#include "common/text.h"
+#include "data/reference_tables.h"
+
+namespace gw {
+
+namespace {
+
+constexpr int kMaxQualityChoice = 6;
+
+// One "ITEM" line: its numbers, its value, and the rules that apply to it.
+class ItemLine {
+ public:
+  ItemLine(std::string_view line, int number, ItemSetReading& reading)
+      : line_(line), number_(number), reading_(reading) {
+    item_ = ToInt16(ParseNumber(Mid(line, 5, 2)));
+    const size_t equals = line.find('=');
+    value_ = equals == std::string_view::npos ? line : line.substr(equals + 1);
+    number_value_ = ParseNumber(value_);
+  }
+
+  bool Has(std::string_view marker) const { return line_.find(marker) != std::string_view::npos; }
+  std::string_view value() const { return value_; }
+  double number() const { return number_value_; }
+
+  // The item this line sets, or nothing (reported once per line) when its number is not 0..18.
+  ImportedItem* Item() {
+    if (item_ < 0 || item_ >= ui::kItemCount) {
+      Report("item number " + std::to_string(item_) + " is outside 0..18");
+      return nullptr;
+    }
+    return &reading_.ImportedItems[static_cast<size_t>(item_)];
+  }
+
+  // The gem this line sets: the digit after the first "_GEM" (a non-digit is gem 0).
+  ImportedGem* Gem() {
+    ImportedItem* item = Item();
+    if (item == nullptr) return nullptr;
+    const size_t marker = line_.find("_GEM");
+    const int gem = ToInt16(ParseNumber(Mid(line_, marker + 5, 1)));
+    if (gem < 0 || gem >= ui::kGemsPerItem) {
+      Report("gem number " + std::to_string(gem) + " is outside 0..3");
+      return nullptr;
+    }
+    gem_ = gem;
+    return &item->Gems[static_cast<size_t>(gem)];
+  }
+  GemSourceLines& Sources() {
+    return reading_.sources[static_cast<size_t>(item_)][static_cast<size_t>(gem_)];
+  }
+
+  std::optional<uint8_t> Byte(const char* field) {
+    try {
+      return ToByte(number_value_);
+    } catch (const RuntimeError& e) {
+      Report(std::string(field) + " " + e.detail());
+      return std::nullopt;
+    }
+  }
+  std::optional<uint8_t> Quality(const char* field) {
+    const std::optional<uint8_t> quality = Byte(field);
+    if (quality && *quality > kMaxQualityChoice) {
+      Report(std::string(field) + " " + std::to_string(*quality) +
+             " is outside 0..6 (94% to 100%)");
+      return std::nullopt;
+    }
+    return quality;
+  }
+  std::optional<float> Single(const char* field) {
+    try {
+      return ToSingle(number_value_);
+    } catch (const RuntimeError& e) {
+      Report(std::string(field) + " " + e.detail());
+      return std::nullopt;
+    }
+  }
+
+  int number_of_line() const { return number_; }
+
+ private:
+  void Report(std::string reason) {
+    if (reported_) return;  // one report per line: the rest of it addresses the same place
+    reported_ = true;
+    reading_.problems.Add(number_, std::move(reason));
+  }
+
+  std::string_view line_;
+  int number_;
+  ItemSetReading& reading_;
+  int item_ = 0;
+  int gem_ = 0;
+  std::string_view value_;
+  double number_value_ = 0;
+  bool reported_ = false;
+};
+
+void ApplyItemRules(ItemLine& line, bool gem_line) {
+  if (line.Has("_QUALITY") && !gem_line) {
+    if (ImportedItem* item = line.Item()) {
+      if (auto q = line.Quality("item quality")) item->ItemQuality = *q;
+    }
+  }
+  if (line.Has("_LEVEL") && !gem_line) {
+    if (ImportedItem* item = line.Item()) {
+      if (auto level = line.Byte("item level")) item->ItemLevel = *level;
+    }
+  }
+  if (line.Has("_EQUIPPED")) {
+    if (ImportedItem* item = line.Item()) item->Equipped = line.number() == 1;
+  }
+  if (line.Has("_PLAYER_MADE")) {
+    if (ImportedItem* item = line.Item()) item->PlayerMade = line.number() == 1;
+  }
+  if (line.Has("_DPS")) {
+    if (ImportedItem* item = line.Item()) {
+      if (auto v = line.Single("AF/DPS")) item->AfDps = *v;
+    }
+  }
+  if (line.Has("_SPEED")) {
+    if (ImportedItem* item = line.Item()) {
+      if (auto v = line.Single("speed")) item->Speed = *v;
+    }
+  }
+  if (line.Has("_BONUS")) {
+    if (ImportedItem* item = line.Item()) {
+      if (auto v = line.Single("bonus")) item->Bonus = *v;
+    }
+  }
+  if (line.Has("_NAME")) {
+    if (ImportedItem* item = line.Item()) item->ItemName = std::string(line.value());
+  }
+}
+
+void ApplyGemRules(ItemLine& line, const ReferenceTables& tables) {
+  if (line.Has("_QUALITY")) {
+    if (ImportedGem* gem = line.Gem()) {
+      if (auto q = line.Quality("gem quality")) gem->GemQuality = *q;
+    }
+  }
+  if (line.Has("_LEVEL")) {
+    if (ImportedGem* gem = line.Gem()) {
+      if (auto code = line.Byte("gem level")) {
+        gem->AmountCode = *code;
+        line.Sources().amount_code = line.number_of_line();
+      }
+    }
+  }
+  if (line.Has("GEM_ID")) {
+    // Every equal identifier is applied in list order, so the last one wins; an unknown
+    // identifier changes nothing and is no error.
+    const std::string_view id = Trim(line.value());
+    for (int i = 1; i <= kGemIds; ++i) {
+      const GemIdRecord& record = tables.GemIdList(i);
+      if (record.GemId != id) continue;
+      ImportedGem* gem = line.Gem();
+      if (gem == nullptr) break;
+      gem->GemType = record.GemType;
+      gem->EffectIndex = record.EffectIndex;
+      line.Sources().gem_id = line.number_of_line();
+    }
+  }
+}
+
+}  // namespace
+
+ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables) {
+  ItemSetReading reading;
+  LineReader lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (line.substr(0, 4) != "ITEM") continue;
+    reading.has_item_lines = true;
+    ItemLine item_line(line, lines.number(), reading);
+    const bool gem_line = item_line.Has("_GEM");
+    ApplyItemRules(item_line, gem_line);
+    if (gem_line) ApplyGemRules(item_line, tables);
+  }
+  return reading;
+}
+
+ItemSetReading ReadItemSet(std::istream& in, const ReferenceTables& tables) {
+  const std::string text = ReadWholeStream(in);
+  return ReadItemSet(text, tables);
+}
+
+ItemSetReading ReadItemSetFile(const std::filesystem::path& path, const ReferenceTables& tables) {
+  const std::string text = ReadWholeFile(path);
+  return ReadItemSet(text, tables);
+}
+
+}  // namespace gw

@@ -1,0 +1,30 @@
+// Reading an item set file into the staging table. Only lines that begin with "ITEM" count;
+// marker texts anywhere in a line decide which fields it sets, and the last line wins.
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <string_view>
+
+#include "data/reference_tables.h"
+#include "import/import_problems.h"
+#include "import/imported_items.h"
+
+namespace gw {
+
+struct ItemSetReading {
+  // Starts all zeros, false and empty for every file.
+  ImportedItemTable ImportedItems{};
+  ImportSourceLines sources{};
+  // False when no line begins with "ITEM": not an item set at all.
+  bool has_item_lines = false;
+  ImportProblems problems;
+};
+
+// Values outside what the table and the window's lists can hold are skipped and reported.
+ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables);
+ItemSetReading ReadItemSet(std::istream& in, const ReferenceTables& tables);
+// A file that cannot be opened or read is a FileNotFound error naming it.
+ItemSetReading ReadItemSetFile(const std::filesystem::path& path, const ReferenceTables& tables);
+
+}  // namespace gw

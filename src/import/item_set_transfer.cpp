@@ -1,0 +1,63 @@
+#include "import/item_set_transfer.h"
+
+#include <string>
+
+#include "calc/effect_list.h"
+#include "common/convert.h"
+
+namespace gw {
+
+void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& sources,
+                     ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                     ImportProblems& problems) {
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    const ImportedItem& item = items[static_cast<size_t>(k)];
+    w.cboItmQual[k].SetListIndex(item.ItemQuality);
+    w.txtItmlevel[k].SetText(NumberToText(static_cast<double>(item.ItemLevel)));
+    w.txtItemName[k].SetText(item.ItemName);
+    w.txtAF[k].SetText(NumberToText(item.AfDps));
+    w.txtSpeed[k].SetText(NumberToText(item.Speed));
+    w.txtBonus[k].SetText(NumberToText(item.Bonus));
+    if (item.PlayerMade) {
+      w.optCraft[k].SetValue(true);
+    } else {
+      w.optDropped[k].SetValue(true);
+    }
+    w.chkEquip[k].SetValue(item.Equipped);
+
+    for (int g = 0; g < ui::kGemsPerItem; ++g) {
+      const ImportedGem& gem = item.Gems[static_cast<size_t>(g)];
+      const GemSourceLines& from = sources[static_cast<size_t>(k)][static_cast<size_t>(g)];
+      const int slot = ui::GemSlot(k, g);
+      w.cboGemQual[slot].SetListIndex(gem.GemQuality);
+      w.cboType[slot].SetListIndex(gem.GemType);  // rebuilds the amount and effect lists
+
+      // A crafted gem's amount is the text of its level's entry in the amount list, which the
+      // box then chooses; a dropped gem's amount is the code itself.
+      if (!w.optCraft[k].Value()) {
+        w.cboAmount[slot].SetText(NumberToText(static_cast<double>(gem.AmountCode)));
+      } else if (gem.AmountCode < kGemLevels) {
+        const int entry = AmountEntry(tables, gem.GemType, gem.AmountCode + 1);
+        w.cboAmount[slot].SetText(NumberToText(static_cast<double>(entry)));
+      } else {
+        problems.Add(from.amount_code, "gem level " + std::to_string(gem.AmountCode) +
+                                           " is outside 0..9 for a crafted item");
+      }
+
+      if (gem.GemType != ui::kUnused) {
+        if (gem.EffectIndex >= 0 && gem.EffectIndex < w.cboEffect[slot].ListCount()) {
+          w.cboEffect[slot].SetListIndex(gem.EffectIndex);
+        } else {
+          problems.Add(from.gem_id,
+                       "effect " + std::to_string(gem.EffectIndex) + " is outside the " +
+                           std::to_string(EffectCount(gem.GemType)) + " effects of a " +
+                           std::string(ui::kGemTypes[gem.GemType]) + " gem");
+        }
+      }
+      calc.DisplayGem(slot);
+    }
+  }
+  calc.DisplayTotal();
+}
+
+}  // namespace gw
