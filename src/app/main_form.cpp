@@ -6,6 +6,8 @@
 #include "common/convert.h"
 #include "data/data_files.h"
 #include "import/item_set_import.h"
+#include "search/item_search.h"
+#include "ui/search_window.h"
 
 namespace gw {
 
@@ -78,6 +80,11 @@ void MainForm::mnuOpen_Click() {
   ImportItemSet(*window_, calc_, *reference_);
 }
 
-void MainForm::cmdSearch_Click() {}
+void MainForm::cmdSearch_Click() {
+  // A fresh window every time, so nothing chosen in an earlier opening survives.
+  ui::ItemSearchWindow search;
+  ItemSearchForm form(search, *reference_);
+  window_->ShowModal(search);
+}
 
 }  // namespace gw

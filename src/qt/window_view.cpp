@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -275,12 +274,14 @@ void WindowView::Build(Binding& b) {
     case ControlKind::ListBox: {
       auto& list = As<ui::ListBox>(c);
       auto* w = new QListWidget(parent);
-      QFont font(ToQString(list.font_family));
+      // The face the window asks for, else the system's fixed-pitch face.
+      QFont font;
+      font.setFamilies({ToQString(list.font_family),
+                        QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                        "Liberation Mono", "DejaVu Sans Mono", "monospace"});
+      font.setStyleHint(QFont::TypeWriter);
+      font.setFixedPitch(true);
       font.setPointSizeF(list.font_points);
-      if (QFontInfo(font).family() != font.family()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSizeF(list.font_points);
-      }
       w->setFont(font);
       QPalette palette = w->palette();
       palette.setColor(QPalette::Text, ToColor(list.fore_color));

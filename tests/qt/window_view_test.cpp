@@ -3,15 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +45,15 @@ class ProgramTest : public ::testing::Test {
     hooks.show_message = [this](const std::string&, const std::string& text) {
       messages.push_back(text);
     };
-    hooks.choose_file = [] { return std::optional<std::string>(); };
+    hooks.choose_file = [this] { return chosen_file; };
+    hooks.run_modal = [this](QDialog& dialog) {
+      ++modal_runs;
+      QTimer::singleShot(0, &dialog, [this, &dialog] {
+        if (while_modal) while_modal(dialog);
+        dialog.reject();  // the close box, if the test has not closed it
+      });
+      dialog.exec();
+    };
     return hooks;
   }
 
@@ -47,8 +64,19 @@ class ProgramTest : public ::testing::Test {
 
   ui::MainWindow& model() { return program.form().window(); }
 
+  // Clicks a widget of the main window the way the window system delivers a click, so that a
+  // modal window blocks it.
+  void ClickThroughWindow(QWidget* widget) {
+    QWidget* top = program.main_window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                      widget->mapTo(top, widget->rect().center()));
+  }
+
   std::vector<std::string> errors, messages;
   std::vector<int> statuses;
+  std::optional<std::string> chosen_file;
+  std::function<void(QDialog&)> while_modal;
+  int modal_runs = 0;
   Program program;
 };
 
@@ -155,6 +183,11 @@ TEST_F(ProgramTest, AScrollBarMovesItsPanelUpToTheLastRowAndNoFurther) {
 
 TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
   ASSERT_TRUE(program.Start());
+  // Every effect name of every type in some gem slot, and the longest amounts.
+  program.gate().Run([&] {
+    for (int type = 1; type <= 6; ++type)
+      model().cboType[ui::GemSlot(type, 0)].SetListIndex(type);
+  });
   for (int tab = 0; tab < ui::kItemCount; ++tab) {
     program.gate().Run([&] { model().SSTab1.SetTab(tab); });
   }
@@ -170,6 +203,22 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       text = button->text().remove('&');
       room -= qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ? 20 : 8;
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      // Every entry must fit the box's text field, beside its arrow.
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      option.editable = combo->isEditable();
+      const int field =
+          combo->style()
+              ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+              .width();
+      for (int i = 0; i < combo->count(); ++i) {
+        ++checked;
+        EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), field)
+            << combo->objectName().toStdString() << ": \"" << combo->itemText(i).toStdString()
+            << "\"";
+      }
+      continue;
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
       text = group->title();
       room -= 16;
@@ -193,6 +242,67 @@ TEST_F(ProgramTest, ARunTimeErrorInAHandlerIsShownAndEndsTheProgram) {
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "Overflow\n\n40000 is outside -32768..32767");
   EXPECT_EQ(statuses, std::vector<int>{1});
+}
+
+TEST_F(ProgramTest, OpenLoadsAnItemSetIntoShownAndLaterBuiltPages) {
+  ASSERT_TRUE(program.Start());
+  chosen_file = (test::ExamplesFolder() / "full-set.txt").string();
+  program.main_window()->findChild<QAction*>("mnuOpen")->trigger();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(model().ImportInProgress);
+  EXPECT_EQ(Find<QLineEdit>("txtItemName(0)")->text().toStdString(), model().txtItemName[0].Text());
+  EXPECT_EQ(Find<QLabel>("lblOverc(0)")->text().toStdString(), model().lblOverc[0].Caption());
+  EXPECT_EQ(Find<QLabel>("lblHitsVal")->text().toStdString(), model().lblHitsVal.Caption());
+  EXPECT_NE(model().lblHitsVal.Caption(), "0");
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 15"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLineEdit>("txtItemName(15)")->text().toStdString(),
+            model().txtItemName[15].Text());
+  EXPECT_TRUE(Find<QRadioButton>("optDropped(15)")->isChecked());
+  EXPECT_EQ(Find<QComboBox>("cboAmount(60)")->currentText().toStdString(),
+            model().cboAmount[60].Text());
+  EXPECT_EQ(Find<QCheckBox>("chkEquip(15)")->isChecked(), model().chkEquip[15].Value());
+}
+
+TEST_F(ProgramTest, SearchOpensAModalWindowOnlyFromNeckOnThatBlocksTheMainWindow) {
+  ASSERT_TRUE(program.Start());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main_window()));
+  int loads = 0;
+  model().cmdLoadItem.Click = [&] { ++loads; };
+  ClickThroughWindow(Find("cmdLoadItem"));
+  ASSERT_EQ(loads, 1);  // the main window takes clicks while no modal window is open
+
+  ClickThroughWindow(Find("cmdSearch"));  // disabled on the Chest tab
+  EXPECT_EQ(modal_runs, 0);
+
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 17"), Qt::LeftButton);
+  int effects = -1;
+  while_modal = [&](QDialog& dialog) {
+    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Item Search");
+    ClickThroughWindow(Find("cmdLoadItem"));
+    emit dialog.findChild<QComboBox*>("cboType(0)")->activated(6);
+    effects = dialog.findChild<QComboBox*>("cboEffect(0)")->count();
+    auto* results = dialog.findChild<QListWidget*>("lstItems");
+    EXPECT_TRUE(QFontInfo(results->font()).fixedPitch());  // Lucida Console or the system's
+    EXPECT_EQ(results->palette().color(QPalette::Text), QColor(0, 0, 192));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdSearch"), Qt::LeftButton);
+  EXPECT_EQ(modal_runs, 1);
+  EXPECT_EQ(loads, 1);  // blocked while the search window was open
+  EXPECT_EQ(effects, 26);
+
+  // Opened again, it starts clean; its close box closes it too.
+  int fresh_effects = -1;
+  while_modal = [&](QDialog& dialog) {
+    fresh_effects = dialog.findChild<QComboBox*>("cboEffect(0)")->count();
+    EXPECT_EQ(dialog.findChild<QComboBox*>("cboType(0)")->currentIndex(), -1);
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdSearch"), Qt::LeftButton);
+  EXPECT_EQ(modal_runs, 2);
+  EXPECT_EQ(fresh_effects, 0);
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST(ProgramStartUp, ABrokenDataFileIsReportedAndNoWindowIsShown) {
