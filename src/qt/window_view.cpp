@@ -133,6 +133,16 @@ void WindowView::BuildPage(const ui::Control& tabs, int page) {
   found->second[static_cast<size_t>(page)].clear();
   for (ui::Control* control : controls)
     Build(BindingFor(*control));
+
+  // Widgets made now would come last in the keyboard order; put them right after their tab, in
+  // the order the window created them, which is their reading order.
+  QWidget* previous = BindingFor(tabs).tabs->button(page);
+  for (ui::Control* control : controls) {
+    QWidget* widget = BindingFor(*control).widget;
+    if (widget == nullptr || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+    QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
 }
 
 QWidget* WindowView::ParentFor(const ui::Control& control, QPoint& offset) {
@@ -402,8 +412,8 @@ void WindowView::Apply(Binding& b) {
     }
     case ControlKind::TabContainer: {
       const int tab = As<ui::TabContainer>(c).Tab();
+      b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
       BuildPage(*c, tab);
-      b.tabs->SetCurrent(tab);
       break;
     }
     case ControlKind::ListBox: {

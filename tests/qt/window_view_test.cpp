@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -303,6 +305,53 @@ TEST_F(ProgramTest, SearchOpensAModalWindowOnlyFromNeckOnThatBlocksTheMainWindow
   EXPECT_EQ(modal_runs, 2);
   EXPECT_EQ(fresh_effects, 0);
   EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ProgramTest, TheTabKeyReachesAPagesInputsInReadingOrder) {
+  ASSERT_TRUE(program.Start());
+  QMainWindow* top = program.main_window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  auto* tab = Find<TabButton>("SSTab1 tab 5");
+  QTest::mouseClick(tab, Qt::LeftButton);  // a page built after start-up
+  tab->setFocus();
+  std::vector<std::string> reached;
+  for (int i = 0; i < 26; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+  }
+  std::vector<std::string> expected = {"cboItmQual(5)", "txtItemName(5)", "txtItmlevel(5)",
+                                       "txtAF(5)",      "txtSpeed(5)",    "txtBonus(5)"};
+  for (int slot = 20; slot < 24; ++slot) {
+    for (const char* name : {"cboType", "cboAmount", "cboEffect", "cboGemQual"}) {
+      expected.push_back(name + ("(" + std::to_string(slot) + ")"));
+    }
+  }
+  for (const char* name : {"optDropped(5)", "optCraft(5)", "chkEquip(5)", "cmdClearItem"}) {
+    expected.push_back(name);
+  }
+  EXPECT_EQ(reached, expected);
+}
+
+TEST_F(ProgramTest, EveryInputHasAnAccessibleNameFromItsCaption) {
+  ASSERT_TRUE(program.Start());
+  auto name_of = [](QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
+  };
+  EXPECT_EQ(name_of(Find("cboEffect(1)")), "Gem 2 effect");
+  EXPECT_EQ(name_of(Find("txtItmlevel(0)")), "Item Level");
+  EXPECT_EQ(name_of(Find("cboAmount(3)")), "Gem 4 amount");
+  EXPECT_EQ(name_of(Find("txtStat(2)")), "DEX cap");
+  EXPECT_EQ(name_of(Find("cboSkillPri(25)")), "Verdant priority");
+  EXPECT_EQ(name_of(Find("txtCLevel")), "Crafter level");
+  int inputs = 0;
+  for (QWidget* widget : program.main_window()->findChildren<QWidget*>()) {
+    if (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty()) continue;
+    ++inputs;
+    EXPECT_FALSE(name_of(widget).empty()) << widget->objectName().toStdString();
+  }
+  EXPECT_GT(inputs, 100);
 }
 
 TEST(ProgramStartUp, ABrokenDataFileIsReportedAndNoWindowIsShown) {
