@@ -55,14 +55,7 @@ class ItemLine {
     return reading_.sources[static_cast<size_t>(item_)][static_cast<size_t>(gem_)];
   }
 
-  std::optional<uint8_t> Byte(const char* field) {
-    try {
-      return ToByte(number_value_);
-    } catch (const RuntimeError& e) {
-      Report(std::string(field) + " " + e.detail());
-      return std::nullopt;
-    }
-  }
+  std::optional<uint8_t> Byte(const char* field) { return Converted(field, ToByte); }
   std::optional<uint8_t> Quality(const char* field) {
     const std::optional<uint8_t> quality = Byte(field);
     if (quality && *quality > kMaxQualityChoice) {
@@ -72,18 +65,22 @@ class ItemLine {
     }
     return quality;
   }
-  std::optional<float> Single(const char* field) {
+  std::optional<float> Single(const char* field) { return Converted(field, ToSingle); }
+
+  int number_of_line() const { return number_; }
+
+ private:
+  // The line's number converted; a value the conversion refuses is reported and skipped.
+  template <class Result>
+  std::optional<Result> Converted(const char* field, Result (*convert)(double)) {
     try {
-      return ToSingle(number_value_);
+      return convert(number_value_);
     } catch (const RuntimeError& e) {
       Report(std::string(field) + " " + e.detail());
       return std::nullopt;
     }
   }
 
-  int number_of_line() const { return number_; }
-
- private:
   void Report(std::string reason) {
     if (reported_) return;  // one report per line: the rest of it addresses the same place
     reported_ = true;
