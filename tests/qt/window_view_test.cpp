@@ -99,6 +99,8 @@ TEST_F(ProgramTest, AChoiceInAComboBoxRunsItsHandlerAndTheCascadeReachesTheScree
   EXPECT_NE(w.lblResVal[0].Caption(), "0");
   EXPECT_EQ(Find<QLabel>("lblResVal(0)")->text().toStdString(), w.lblResVal[0].Caption());
   EXPECT_EQ(Find<QComboBox>("cboEffect(0)")->currentIndex(), 0);
+  EXPECT_EQ(Find<QLabel>("lblOverc(0)")->text().toStdString(), w.lblOverc[0].Caption());
+  EXPECT_EQ(Find<QLabel>("lblImbPoint(0)")->text().toStdString(), w.lblImbPoint[0].Caption());
 }
 
 TEST_F(ProgramTest, TypingIntoTheAmountBoxChoosesNothing) {
@@ -352,6 +354,25 @@ TEST_F(ProgramTest, EveryInputHasAnAccessibleNameFromItsCaption) {
     EXPECT_FALSE(name_of(widget).empty()) << widget->objectName().toStdString();
   }
   EXPECT_GT(inputs, 100);
+}
+
+TEST_F(ProgramTest, AltEAndTheCloseBoxEndTheProgram) {
+  ASSERT_TRUE(program.Start());
+  QMainWindow* top = program.main_window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  QTest::keyClick(top->windowHandle(), Qt::Key_E, Qt::AltModifier);
+  // An access key presses its button as a click the player sees, which takes a moment.
+  for (int waited = 0; waited < 2000 && model().loaded(); waited += 20)
+    QTest::qWait(20);
+  EXPECT_FALSE(model().loaded());
+  EXPECT_FALSE(top->isVisible());
+
+  Program other(test::SampleDataFolder(), Hooks());
+  ASSERT_TRUE(other.Start());
+  other.main_window()->close();  // the title bar's close box
+  EXPECT_FALSE(other.form().window().loaded());
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST(ProgramStartUp, ABrokenDataFileIsReportedAndNoWindowIsShown) {
