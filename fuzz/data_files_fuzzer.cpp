@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   // The first byte picks the file: '0' ImbuePoints.dat .. '4' velmora.dat.
-  const auto which = static_cast<size_t>(static_cast<uint8_t>(data[0] - '0') % gw::kDataFiles.size());
+  const auto which =
+      static_cast<size_t>(static_cast<uint8_t>(data[0] - '0') % gw::kDataFiles.size());
   const gw::DataFile file = gw::kDataFiles[which];
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   auto tables = std::make_unique<gw::ReferenceTables>();

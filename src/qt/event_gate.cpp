@@ -16,13 +16,17 @@ void EventGate::Run(const std::function<void()>& call) {
   try {
     call();
   } catch (const RuntimeError& e) {
-    Fail(std::string(KindName(e.kind())) + "\n\n" + e.detail());
+    Fail(e);
     return;
   } catch (const std::exception& e) {
     Fail(std::string("Internal error\n\n") + e.what());
     return;
   }
   FlushViews();
+}
+
+void EventGate::Fail(const RuntimeError& error) {
+  Fail(std::string(KindName(error.kind())) + "\n\n" + error.detail());
 }
 
 void EventGate::Fail(const std::string& text) {

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace gw {
+class RuntimeError;
+}
+
 namespace gw::qt {
 
 // A view whose widgets lag behind the model until flushed.
@@ -28,6 +32,8 @@ class EventGate {
   // Runs a model call for one event. After a fatal error nothing runs any more.
   void Run(const std::function<void()>& call);
   bool terminated() const { return terminated_; }
+  // Shows a run-time error that arrived outside an event (start-up) and ends the program.
+  void Fail(const RuntimeError& error);
 
   void Attach(Flushable* view);
   void Detach(Flushable* view);

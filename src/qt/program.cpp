@@ -83,8 +83,7 @@ bool Program::Start() {
   try {
     form_.Form_Load();
   } catch (const RuntimeError& e) {
-    const ErrorKind kind = e.kind();
-    gate_.Run([&] { throw RuntimeError(kind, e.detail()); });
+    gate_.Fail(e);
     return false;
   }
   ui::MainWindow& w = form_.window();

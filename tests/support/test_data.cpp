@@ -4,8 +4,12 @@
 
 namespace gw::test {
 
-std::filesystem::path SampleDataFolder() { return std::filesystem::path(GW_SOURCE_DIR) / "data"; }
-std::filesystem::path ExamplesFolder() { return std::filesystem::path(GW_SOURCE_DIR) / "examples"; }
+std::filesystem::path SampleDataFolder() {
+  return std::filesystem::path(GW_SOURCE_DIR) / "data";
+}
+std::filesystem::path ExamplesFolder() {
+  return std::filesystem::path(GW_SOURCE_DIR) / "examples";
+}
 
 SampleDataCopy::SampleDataCopy() {
   for (DataFile file : kDataFiles) {
