@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -247,6 +249,10 @@ void WindowView::Build(Binding& b) {
         b.inner->setGeometry(border, border, outer.width() - 2 * border,
                              outer.height() - 2 * border);
         widget = frame;
+        if (picture.scroll_bar != nullptr) {
+          wheel_targets_[frame] = picture.scroll_bar;
+          frame->installEventFilter(this);
+        }
       } else {
         widget = b.inner = new QWidget(parent);
       }
@@ -338,6 +344,17 @@ void WindowView::BuildMenuItem(Binding& b) {
             [this, c] { gate_.Run([&] { As<ui::MenuItem>(c).Press(); }); });
   }
   Apply(b);
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    const auto found = wheel_targets_.find(watched);
+    if (found != wheel_targets_.end()) {
+      // The bar's own wheel handling moves it, which reports its new value as usual.
+      if (QWidget* bar = WidgetFor(*found->second)) return QCoreApplication::sendEvent(bar, event);
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void WindowView::Flush() {

@@ -33,6 +33,8 @@ class WindowView : public QObject, public Flushable {
   WindowView& operator=(const WindowView&) = delete;
 
   void Flush() override;
+  // Passes the mouse wheel over a scrolling viewport on to its scroll bar.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // The widget of a control; nullptr while its tab page has not been shown.
   QWidget* WidgetFor(const ui::Control& control) const;
   // How many controls have widgets so far.
@@ -60,6 +62,8 @@ class WindowView : public QObject, public Flushable {
   // Controls waiting for their tab page to be shown, by tab container and page.
   std::unordered_map<const ui::Control*, std::vector<std::vector<ui::Control*>>> pending_;
   std::vector<Binding*> dirty_;
+  // Viewport widget -> the scroll bar control that scrolls it.
+  std::unordered_map<const QObject*, const ui::Control*> wheel_targets_;
   size_t built_ = 0;
 };
 

@@ -139,11 +139,15 @@ class Frame : public Control {
 };
 
 // A clipping container; only its top edge moves.
+class VScrollBar;
+
 class PictureBox : public Control {
  public:
   PictureBox() : Control(ControlKind::PictureBox) {}
   // Width of the border on each side, in twips; the client area lies inside it.
   int border = 0;
+  // The bar that scrolls what this viewport shows, so that the mouse wheel over it scrolls too.
+  const VScrollBar* scroll_bar = nullptr;
 
   int Height() const { return rect().height; }
   // The inner (client) height.

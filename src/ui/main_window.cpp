@@ -157,6 +157,7 @@ void MainWindow::BuildPanels() {
        skill_names, kSkillRows);
   Add(VScrollSki, "VScrollSki", &fraSkills, {2685, 255, 255, 2700}).accessible_name =
       "Scroll skills";
+  MainPictureSki.scroll_bar = &VScrollSki;
 }
 
 void MainWindow::BuildItems() {
