@@ -1,5 +1,6 @@
 #include "qt/window_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -104,6 +105,15 @@ WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMen
     }
   }
   gate_.Attach(this);
+  // A control that takes the keyboard focus inside a scrolling panel is scrolled into view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    for (QWidget* w = now; w != nullptr; w = w->parentWidget()) {
+      const auto found = control_of_.find(w);
+      if (found == control_of_.end()) continue;
+      gate_.Run([control = found->second] { ui::Reveal(*control); });
+      return;
+    }
+  });
 }
 
 WindowView::~WindowView() {
@@ -310,6 +320,7 @@ void WindowView::Build(Binding& b) {
   }
 
   b.widget = widget;
+  control_of_[widget] = c;
   widget->setObjectName(ToQString(c->name()));
   if (!c->accessible_name.empty()) widget->setAccessibleName(ToQString(c->accessible_name));
   widget->setGeometry(ToPixels(c->rect()).translated(-offset));

@@ -62,6 +62,8 @@ class WindowView : public QObject, public Flushable {
   // Controls waiting for their tab page to be shown, by tab container and page.
   std::unordered_map<const ui::Control*, std::vector<std::vector<ui::Control*>>> pending_;
   std::vector<Binding*> dirty_;
+  // Which control a widget shows, for the events that name only the widget.
+  std::unordered_map<const QWidget*, ui::Control*> control_of_;
   // Viewport widget -> the scroll bar control that scrolls it.
   std::unordered_map<const QObject*, const ui::Control*> wheel_targets_;
   size_t built_ = 0;

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/error.h"
@@ -171,6 +172,27 @@ void ListBox::Clear() {
 
 void MenuItem::Press() {
   if (enabled() && Click) Click();
+}
+
+void Reveal(const Control& control) {
+  const Control* panel = control.container();
+  if (panel == nullptr || panel->kind() != ControlKind::PictureBox) return;
+  const Control* holder = panel->container();
+  if (holder == nullptr || holder->kind() != ControlKind::PictureBox) return;
+  const auto& viewport = static_cast<const PictureBox&>(*holder);
+  VScrollBar* bar = viewport.scroll_bar;
+  if (bar == nullptr) return;
+  // In the panel's own coordinates, the viewport shows Value() .. Value() + ScaleHeight().
+  const int top = control.rect().top;
+  const int bottom = top + control.rect().height;
+  int value = bar->Value();
+  if (top < value) {
+    value = top;
+  } else if (bottom > value + viewport.ScaleHeight()) {
+    value = bottom - viewport.ScaleHeight();
+  }
+  value = std::clamp(value, bar->Min(), bar->Max());
+  bar->SetValue(value);
 }
 
 bool OpenFileDialog::ShowOpen() {

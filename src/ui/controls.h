@@ -146,8 +146,9 @@ class PictureBox : public Control {
   PictureBox() : Control(ControlKind::PictureBox) {}
   // Width of the border on each side, in twips; the client area lies inside it.
   int border = 0;
-  // The bar that scrolls what this viewport shows, so that the mouse wheel over it scrolls too.
-  const VScrollBar* scroll_bar = nullptr;
+  // The bar that scrolls what this viewport shows, so that the mouse wheel over it and the
+  // keyboard focus inside it scroll too.
+  VScrollBar* scroll_bar = nullptr;
 
   int Height() const { return rect().height; }
   // The inner (client) height.
@@ -238,6 +239,11 @@ class MenuItem : public Control {
 
   void Press();
 };
+
+// Scrolls the panel that holds `control`, when a viewport with a scroll bar clips that panel, just
+// far enough that the control shows whole (as the bar would; Change runs). Does nothing for a
+// control outside such a panel or already in view.
+void Reveal(const Control& control);
 
 // The open-file dialog: no visible part of its own. `chooser` shows the real dialog (injected
 // by the view, or by a test) and returns the chosen path, or nothing on cancel.

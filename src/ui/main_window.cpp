@@ -148,6 +148,7 @@ void MainWindow::BuildPanels() {
   rows(&ScrollPictureFoc, 15, 330, scrolled, lblFocus, lblFocusVal, txtFocusMax, cboFocusPri,
        focus_names, kFocusRows);
   Add(VScrollFoc, "VScrollFoc", &fraForuc, {2685, 255, 255, 1350}).accessible_name = "Scroll focus";
+  MainPictureFoc.scroll_bar = &VScrollFoc;
 
   Add(fraSkills, "fraSkills", nullptr, {8385, 1065, 3030, 3135}).caption = " Skills ";
   Add(MainPictureSki, "MainPictureSki", &fraSkills, {60, 255, 2640, 2670}).border = kViewportBorder;

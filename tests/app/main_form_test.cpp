@@ -62,6 +62,23 @@ TEST_F(MainFormTest, AtItsMaximumABarShowsTheLastRowAtTheBottomAndNeverFurther) 
   EXPECT_EQ(w.ScrollPictureFoc.rect().left, -15);
 }
 
+TEST_F(MainFormTest, RevealScrollsAPanelJustEnoughToShowAControl) {
+  const int inner = w.MainPictureSki.ScaleHeight();
+  ui::Reveal(w.txtSkillMax[25]);
+  const ui::Rect& last = w.txtSkillMax[25].rect();
+  EXPECT_EQ(w.VScrollSki.Value(), last.top + last.height - inner);
+  EXPECT_EQ(w.ScrollPictureSki.Top(), -w.VScrollSki.Value());  // Change moved the panel
+  ui::Reveal(w.cboSkillPri[24]);                               // already in view: nothing moves
+  EXPECT_EQ(w.VScrollSki.Value(), last.top + last.height - inner);
+  ui::Reveal(w.lblSkillVal[0]);
+  EXPECT_EQ(w.VScrollSki.Value(), w.lblSkillVal[0].rect().top);
+  ui::Reveal(w.txtFocusMax[7]);
+  EXPECT_GT(w.VScrollFoc.Value(), 0);
+  ui::Reveal(w.txtStat[7]);  // not in a scrolling panel
+  ui::Reveal(w.cboType[3]);
+  EXPECT_EQ(w.VScrollSki.Value(), w.lblSkillVal[0].rect().top);
+}
+
 TEST_F(MainFormTest, TabChangesEnableSearchOnlyFromNeckOn) {
   w.SSTab1.SetTab(11);
   EXPECT_TRUE(w.cmdSearch.enabled());
