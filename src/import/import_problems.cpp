@@ -14,7 +14,7 @@ std::string ImportProblems::Message(const std::string& file_name, size_t shown) 
   }
   if (sorted.size() > shown) {
     const size_t more = sorted.size() - shown;
-    text += "\n\n... and " + std::to_string(more) + (more == 1 ? " more." : " more.");
+    text += "\n\n... and " + std::to_string(more) + " more.";
   }
   return text;
 }
