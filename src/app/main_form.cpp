@@ -5,7 +5,6 @@
 
 #include "common/convert.h"
 #include "data/data_files.h"
-#include "import/item_set_import.h"
 #include "search/item_search.h"
 #include "ui/search_window.h"
 
@@ -78,6 +77,10 @@ void MainForm::cmdExit_Click() {
 
 void MainForm::mnuOpen_Click() {
   ImportItemSet(*window_, calc_, *reference_);
+}
+
+ImportOutcome MainForm::OpenItemSet(const std::filesystem::path& path) {
+  return ImportItemSetFile(*window_, calc_, *reference_, path);
 }
 
 void MainForm::cmdSearch_Click() {

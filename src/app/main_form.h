@@ -9,6 +9,7 @@
 #include "calc/calculator.h"
 #include "data/constant_tables.h"
 #include "data/reference_tables.h"
+#include "import/item_set_import.h"
 #include "ui/main_window.h"
 
 namespace gw {
@@ -45,6 +46,9 @@ class MainForm {
   void mnuWC_Click() {}
 
   void mnuOpen_Click();
+  // Imports an item set chosen another way (the command line, a drop) just as "Open..." does
+  // once its dialog has closed.
+  ImportOutcome OpenItemSet(const std::filesystem::path& path);
   void cmdSearch_Click();
 
   // The arrow step of both scrolling panels, in twips: fixed, and smaller than either page.

@@ -18,8 +18,11 @@ class ImportProblems {
   bool empty() const { return problems_.empty(); }
   const std::vector<ImportProblem>& all() const { return problems_; }
 
-  // One message for all of them, in line order: the first `shown`, then how many more.
-  std::string Message(const std::string& file_name, size_t shown = 20) const;
+  // One message for all of them: `heading`, then the problems in line order, the first `shown`
+  // of them and how many more.
+  std::string Message(const std::string& heading, size_t shown = 20) const;
+  // The heading of an import that went ahead without them.
+  static std::string SkippedHeading(const std::string& file_name);
 
  private:
   std::vector<ImportProblem> problems_;

@@ -1,6 +1,6 @@
 #include "import/item_set_import.h"
 
-#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/error.h"
@@ -24,33 +24,69 @@ class ImportFlag {
   ui::MainWindow& w_;
 };
 
-}  // namespace
-
-void ImportItemSet(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables) {
-  std::string report;
-  {
-    ImportFlag flag(w);
-    if (!w.CommonDialog.ShowOpen()) return;
-    const std::filesystem::path path = w.CommonDialog.FileName();
-
-    // Everything is read before anything is written, so a file that is no item set costs the
-    // player nothing.
-    ItemSetReading reading;
-    try {
-      reading = ReadItemSetFile(path, tables);
-    } catch (const RuntimeError& e) {
-      report = e.detail() + ". Nothing was imported.";
-    }
-    if (report.empty() && !reading.has_item_lines) {
-      report = "\"" + path.string() +
-               "\" holds no item lines (lines beginning with \"ITEM\"). Nothing was imported.";
-    }
-    if (report.empty()) {
-      TransferItemSet(reading.ImportedItems, reading.sources, w, calc, tables, reading.problems);
-      if (!reading.problems.empty()) report = reading.problems.Message(path.filename().string());
+// Reads the whole file, then writes it into the window only if it sets something: a file that
+// is no item set, or whose every setting was refused, costs the player nothing.
+ImportOutcome ReadAndTransfer(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                              const std::filesystem::path& path) {
+  ImportOutcome outcome;
+  outcome.status = ImportStatus::NotImported;
+  const std::string name = path.filename().string();
+  ItemSetReading reading;
+  try {
+    reading = ReadItemSetFile(path, tables);
+  } catch (const RuntimeError& e) {
+    outcome.message = e.detail() + ". Nothing was imported.";
+    return outcome;
+  }
+  if (!reading.has_item_lines) {
+    outcome.message = "\"" + path.string() +
+                      "\" holds no item lines (lines beginning with \"ITEM\"). Nothing was "
+                      "imported.";
+  } else if (reading.settings == 0 && reading.problems.empty()) {
+    outcome.message = "\"" + path.string() +
+                      "\" holds item lines, but none of them sets anything. Nothing was imported.";
+  } else if (reading.settings == 0) {
+    outcome.message = reading.problems.Message("Nothing in \"" + name +
+                                               "\" could be used, so nothing was imported:");
+  } else {
+    TransferItemSet(reading.ImportedItems, reading.sources, w, calc, tables, reading.problems);
+    outcome.status =
+        reading.problems.empty() ? ImportStatus::Imported : ImportStatus::ImportedWithSkips;
+    if (!reading.problems.empty()) {
+      outcome.message = reading.problems.Message(ImportProblems::SkippedHeading(name));
     }
   }
-  if (!report.empty()) w.MsgBox(kImportTitle, report);
+  outcome.problems = std::move(reading.problems);
+  return outcome;
+}
+
+// The import around a way of choosing the file; nothing chosen is a cancel.
+template <class Choose>
+ImportOutcome Import(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                     Choose choose) {
+  ImportOutcome outcome;
+  {
+    ImportFlag flag(w);
+    const std::optional<std::filesystem::path> path = choose();
+    if (!path) return outcome;
+    outcome = ReadAndTransfer(w, calc, tables, *path);
+  }
+  if (!outcome.message.empty()) w.MsgBox(kImportTitle, outcome.message);
+  return outcome;
+}
+
+}  // namespace
+
+ImportOutcome ImportItemSet(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables) {
+  return Import(w, calc, tables, [&w]() -> std::optional<std::filesystem::path> {
+    if (!w.CommonDialog.ShowOpen()) return std::nullopt;
+    return std::filesystem::path(w.CommonDialog.FileName());
+  });
+}
+
+ImportOutcome ImportItemSetFile(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                                const std::filesystem::path& path) {
+  return Import(w, calc, tables, [&path] { return std::optional(path); });
 }
 
 }  // namespace gw

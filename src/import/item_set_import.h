@@ -1,15 +1,40 @@
 // File, "Open...": choose an item set file and load it into the nineteen items. A cancelled
-// dialog changes nothing; a file that cannot be read, or that holds no item lines, changes
-// nothing and says why; settings that cannot be used are skipped and listed when it ends.
+// dialog changes nothing; a file that cannot be read, that holds no item lines or that sets
+// nothing changes nothing and says why; settings that cannot be used are skipped and listed when
+// it ends.
 #pragma once
+
+#include <filesystem>
+#include <string>
 
 #include "calc/calculator.h"
 #include "data/reference_tables.h"
+#include "import/import_problems.h"
 #include "ui/main_window.h"
 
 namespace gw {
 
-void ImportItemSet(ui::MainWindow& window, Calculator& calc, const ReferenceTables& tables);
+enum class ImportStatus {
+  Cancelled,          // the dialog was cancelled
+  NotImported,        // unreadable, no item lines, or nothing set: the plan is unchanged
+  Imported,           // every setting was used
+  ImportedWithSkips,  // imported, but some values were skipped (listed in `problems`)
+};
+
+// How an import ended; the message is also shown to the player in a message box.
+struct ImportOutcome {
+  ImportStatus status = ImportStatus::Cancelled;
+  std::string message;
+  ImportProblems problems;
+};
+
+// File, "Open...": shows the window's open-file dialog, then imports the chosen file.
+ImportOutcome ImportItemSet(ui::MainWindow& window, Calculator& calc,
+                            const ReferenceTables& tables);
+
+// The same import for a file chosen another way (the command line, a drop on the window).
+ImportOutcome ImportItemSetFile(ui::MainWindow& window, Calculator& calc,
+                                const ReferenceTables& tables, const std::filesystem::path& path);
 
 // The title of the import's message boxes.
 inline constexpr const char* kImportTitle = "Open";

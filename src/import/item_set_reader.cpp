@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "common/convert.h"
 #include "common/error.h"
@@ -69,6 +70,13 @@ class ItemLine {
 
   int number_of_line() const { return number_; }
 
+  // Stores a value the line sets, and counts it.
+  template <class Field, class Value>
+  void Set(Field& field, Value value) {
+    field = std::move(value);
+    ++reading_.settings;
+  }
+
  private:
   // The line's number converted; a value the conversion refuses is reported and skipped.
   template <class Result>
@@ -100,50 +108,50 @@ class ItemLine {
 void ApplyItemRules(ItemLine& line, bool gem_line) {
   if (line.Has("_QUALITY") && !gem_line) {
     if (ImportedItem* item = line.Item()) {
-      if (auto q = line.Quality("item quality")) item->ItemQuality = *q;
+      if (auto q = line.Quality("item quality")) line.Set(item->ItemQuality, *q);
     }
   }
   if (line.Has("_LEVEL") && !gem_line) {
     if (ImportedItem* item = line.Item()) {
-      if (auto level = line.Byte("item level")) item->ItemLevel = *level;
+      if (auto level = line.Byte("item level")) line.Set(item->ItemLevel, *level);
     }
   }
   if (line.Has("_EQUIPPED")) {
-    if (ImportedItem* item = line.Item()) item->Equipped = line.number() == 1;
+    if (ImportedItem* item = line.Item()) line.Set(item->Equipped, line.number() == 1);
   }
   if (line.Has("_PLAYER_MADE")) {
-    if (ImportedItem* item = line.Item()) item->PlayerMade = line.number() == 1;
+    if (ImportedItem* item = line.Item()) line.Set(item->PlayerMade, line.number() == 1);
   }
   if (line.Has("_DPS")) {
     if (ImportedItem* item = line.Item()) {
-      if (auto v = line.Single("AF/DPS")) item->AfDps = *v;
+      if (auto v = line.Single("AF/DPS")) line.Set(item->AfDps, *v);
     }
   }
   if (line.Has("_SPEED")) {
     if (ImportedItem* item = line.Item()) {
-      if (auto v = line.Single("speed")) item->Speed = *v;
+      if (auto v = line.Single("speed")) line.Set(item->Speed, *v);
     }
   }
   if (line.Has("_BONUS")) {
     if (ImportedItem* item = line.Item()) {
-      if (auto v = line.Single("bonus")) item->Bonus = *v;
+      if (auto v = line.Single("bonus")) line.Set(item->Bonus, *v);
     }
   }
   if (line.Has("_NAME")) {
-    if (ImportedItem* item = line.Item()) item->ItemName = std::string(line.value());
+    if (ImportedItem* item = line.Item()) line.Set(item->ItemName, std::string(line.value()));
   }
 }
 
 void ApplyGemRules(ItemLine& line, const ReferenceTables& tables) {
   if (line.Has("_QUALITY")) {
     if (ImportedGem* gem = line.Gem()) {
-      if (auto q = line.Quality("gem quality")) gem->GemQuality = *q;
+      if (auto q = line.Quality("gem quality")) line.Set(gem->GemQuality, *q);
     }
   }
   if (line.Has("_LEVEL")) {
     if (ImportedGem* gem = line.Gem()) {
       if (auto code = line.Byte("gem level")) {
-        gem->AmountCode = *code;
+        line.Set(gem->AmountCode, *code);
         line.Sources().amount_code = line.number_of_line();
       }
     }
@@ -157,8 +165,8 @@ void ApplyGemRules(ItemLine& line, const ReferenceTables& tables) {
       if (record.GemId != id) continue;
       ImportedGem* gem = line.Gem();
       if (gem == nullptr) break;
-      gem->GemType = record.GemType;
-      gem->EffectIndex = record.EffectIndex;
+      line.Set(gem->GemType, record.GemType);
+      line.Set(gem->EffectIndex, static_cast<int16_t>(record.EffectIndex));
       line.Sources().gem_id = line.number_of_line();
     }
   }

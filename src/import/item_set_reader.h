@@ -18,6 +18,8 @@ struct ItemSetReading {
   ImportSourceLines sources{};
   // False when no line begins with "ITEM": not an item set at all.
   bool has_item_lines = false;
+  // How many values the file set; none means there is nothing to import.
+  int settings = 0;
   ImportProblems problems;
 };
 

@@ -57,6 +57,10 @@ void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& so
       calc.DisplayGem(slot);
     }
   }
+  // DisplayGem evaluates only the item on the current tab, some of them before their own gems
+  // were written; each item now shows what choosing its tab would show.
+  for (int k = 0; k < ui::kItemCount; ++k)
+    calc.DisplayItem(k);
   calc.DisplayTotal();
 }
 

@@ -30,12 +30,13 @@ class ImportTest : public ::testing::Test {
     w.CommonDialog.chooser = [path] { return path; };
     w.mnuOpen.Press();
   }
-  // Evaluates every gem afresh (a crafted item's gems re-evaluate the item); an import must
-  // leave nothing that this would change.
-  void EvaluateEverythingAgain() {
-    for (int slot = 0; slot < ui::kGemSlotCount; ++slot)
-      form.calculator().DisplayGem(slot);
-    form.calculator().DisplayTotal();
+  // Chooses every tab in turn and comes back: an import must leave nothing that a tab's
+  // evaluation would still change.
+  void ChooseEveryTab() {
+    const int shown = w.SSTab1.Tab();
+    for (int k = 0; k < ui::kItemCount; ++k)
+      w.SSTab1.SetTab(k);
+    w.SSTab1.SetTab(shown);
   }
 
   test::TempFolder folder;
@@ -120,13 +121,20 @@ TEST_F(ImportTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) {
     EXPECT_NE(w.lblGemPoint[slot].Caption(), "0.0") << slot;
   }
   EXPECT_GT(crafted_gems, 30);
-  const std::string imported = test::Snapshot(w);
-  EvaluateEverythingAgain();
-  EXPECT_EQ(test::SnapshotDiff(imported, test::Snapshot(w)), "");
   EXPECT_NE(w.lblOverc[0].Caption(), "Overcharge: none");  // the example overcharges its chest
+  std::string imported = test::Snapshot(w);
+  ChooseEveryTab();
+  EXPECT_EQ(test::SnapshotDiff(imported, test::Snapshot(w)), "");
+
+  // A later set that empties the chest leaves no figure of its old gems behind.
+  Import("ITEM0_NAME=Plain robe\n");
+  EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
+  imported = test::Snapshot(w);
+  ChooseEveryTab();
+  EXPECT_EQ(test::SnapshotDiff(imported, test::Snapshot(w)), "");
 }
 
-TEST_F(ImportTest, ACancelledUnreadableOrItemlessFileChangesNothing) {
+TEST_F(ImportTest, ACancelledUnreadableItemlessOrEmptyFileChangesNothing) {
   w.cboType[0].SetListIndex(2);
   w.txtItemName[0].SetText("My plan");
   const std::string before = test::Snapshot(w);
@@ -141,6 +149,16 @@ TEST_F(ImportTest, ACancelledUnreadableOrItemlessFileChangesNothing) {
   Import("[Chest]\n\nName=Runed Hauberk\n");
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_NE(messages[2].find("set.txt\" holds no item lines"), std::string::npos);
+  // Item lines that set nothing, or whose every setting is refused, import nothing either.
+  Import("ITEM");
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_NE(messages[3].find("none of them sets anything. Nothing was imported."),
+            std::string::npos);
+  Import("ITEM19_NAME=x\nITEM3_GEM0_GEM_ID=NO_SUCH_GEM\n");
+  ASSERT_EQ(messages.size(), 5u);
+  EXPECT_EQ(messages[4],
+            "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
+            "line 1: item number 19 is outside 0..18");
   EXPECT_EQ(test::SnapshotDiff(before, test::Snapshot(w)), "");
   EXPECT_FALSE(w.ImportInProgress);
 }

@@ -142,7 +142,7 @@ TEST(ImportProblems, TheMessageListsTwentyByLineThenCountsTheRest) {
   ImportProblems problems;
   for (int line = 30; line >= 1; --line)
     problems.Add(line, "bad");
-  const std::string message = problems.Message("set.txt");
+  const std::string message = problems.Message(ImportProblems::SkippedHeading("set.txt"));
   EXPECT_EQ(message.find("Some settings in \"set.txt\" could not be used and were skipped:\n\n"
                          "line 1: bad\nline 2: bad\n"),
             0u);
