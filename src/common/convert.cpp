@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "common/error.h"
@@ -157,9 +156,11 @@ std::string ShortestText(double x, int significant) {
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<int64_t>(x));
     return std::string(buffer.data(), result.ptr);
   }
+  // to_chars never consults the locale, so the decimal point is "." under any environment.
   std::array<char, 40> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.*g", significant, x);
-  std::string text(buffer.data());
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                    std::chars_format::general, significant);
+  std::string text(buffer.data(), result.ptr);
   for (char& c : text) {
     if (c == 'e') c = 'E';
   }
@@ -196,11 +197,15 @@ std::string FormatNumber(double x, std::string_view pattern) {
   int int_digits = 0;  // digits before the decimal point
   if (x != 0) {
     std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.14e", std::fabs(x));
-    const std::string text(buffer.data());
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                      std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
     const size_t e = text.find('e');
-    digits = text.substr(0, 1) + text.substr(2, e - 2);
-    int_digits = std::stoi(text.substr(e + 1)) + 1;
+    digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    // The exponent: "e+05", "e-03".
+    const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), int_digits);
+    ++int_digits;
   }
   const int keep = int_digits + decimals;
   if (keep < 0) {
