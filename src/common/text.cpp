@@ -41,6 +41,13 @@ const char* KindOfFile(mode_t mode) {
   return "not a regular file";
 }
 
+// The system's reason in English, like every other message of the program, whatever language
+// the environment asks the C library for.
+std::string ErrorText(int error_number) {
+  const char* text = ::strerrordesc_np(error_number);
+  return text != nullptr ? text : "error " + std::to_string(error_number);
+}
+
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -65,9 +72,9 @@ std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size) 
   // Non-blocking, so that opening a pipe returns at once; what was opened is then checked by its
   // descriptor, so nothing can be swapped in between the check and the read.
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0) throw fail(std::strerror(errno));
+  if (file.get() < 0) throw fail(ErrorText(errno));
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) throw fail(std::strerror(errno));
+  if (::fstat(file.get(), &info) != 0) throw fail(ErrorText(errno));
   if (!S_ISREG(info.st_mode)) throw fail(std::string("it is ") + KindOfFile(info.st_mode));
   const auto too_large = [&] {
     return fail("it is larger than " + std::to_string(max_size >> 20) + " MB");
@@ -85,14 +92,14 @@ std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size) 
         if (more == 0) break;
         if (more > 0) throw too_large();
         if (errno == EINTR) continue;
-        throw fail(std::strerror(errno));
+        throw fail(ErrorText(errno));
       }
       content.resize(std::min<uint64_t>(max_size, content.size() + 65536));
     }
     const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw fail(std::strerror(errno));
+      throw fail(ErrorText(errno));
     }
     if (n == 0) break;
     got += static_cast<size_t>(n);
