@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/error.h"
+
 namespace gw::ui {
 
 namespace {
@@ -138,10 +140,11 @@ void MainWindow::BuildPanels() {
   const PanelColumns single{120, 645, 780, 420, 1260, 1815};
   Add(fraHit, "fraHit", nullptr, {5325, 1065, 3000, 660}).caption = " Hits ";
   const char* hit_names[4] = {"lblHits", "lblHitsVal", "txtHits", "cboHitsPri"};
-  row(&fraHit, 240, single, lblHits, lblHitsVal, txtHits, cboHitsPri, -1, hit_names, "Hits");
+  row(&fraHit, 240, single, lblHits, lblHitsVal, txtHits, cboHitsPri, -1, hit_names, kHitsRows[0]);
   Add(fraPower, "fraPower", nullptr, {5325, 1770, 3000, 660}).caption = " Power ";
   const char* power_names[4] = {"lblPower", "lblPowVal", "txtPower", "cboPowPri"};
-  row(&fraPower, 240, single, lblPower, lblPowVal, txtPower, cboPowPri, -1, power_names, "Power");
+  row(&fraPower, 240, single, lblPower, lblPowVal, txtPower, cboPowPri, -1, power_names,
+      kPowerRows[0]);
 
   // The scrolling panels: a bordered viewport clipping a taller panel, a bar beside it.
   const PanelColumns scrolled{60, 795, 870, 420, 1320, 1845};
@@ -163,6 +166,28 @@ void MainWindow::BuildPanels() {
   Add(VScrollSki, "VScrollSki", &fraSkills, {2685, 255, 255, 2700}).accessible_name =
       "Scroll skills";
   MainPictureSki.scroll_bar = &VScrollSki;
+}
+
+Label& MainWindow::ValueLabel(GemType gem_type, int row) {
+  if (row < 0 || row >= EffectCount(gem_type)) {
+    throw RuntimeError(ErrorKind::IndexOutOfRange, "the " + std::string(kGemTypes.at(gem_type)) +
+                                                       " panel has no row " + std::to_string(row));
+  }
+  const auto r = static_cast<size_t>(row);
+  switch (gem_type) {
+    case kStat:
+      return lblStatVal[r];
+    case kResist:
+      return lblResVal[r];
+    case kHits:
+      return lblHitsVal;
+    case kPower:
+      return lblPowVal;
+    case kFocus:
+      return lblFocusVal[r];
+    default:
+      return lblSkillVal[r];
+  }
 }
 
 void MainWindow::BuildItems() {
