@@ -107,39 +107,67 @@ double ParseNumber(std::string_view text) {
   return value == 0 ? 0.0 : value;  // no negative zero
 }
 
+std::string OverflowDetail(double x, NumberKind kind) {
+  switch (kind) {
+    case NumberKind::Int16:
+      return NumberToText(x) + " is outside -32768..32767";
+    case NumberKind::Byte:
+      return NumberToText(x) + " is outside 0..255";
+    case NumberKind::Single:
+      break;
+  }
+  return NumberToText(x) + " is too large for single precision";
+}
+
 namespace {
 
-[[noreturn]] void ThrowOutside(double x, std::string_view range) {
-  throw RuntimeError(ErrorKind::Overflow, NumberToText(x) + " is outside " + std::string(range));
+bool FitsInt16(double whole) {
+  return whole >= -32768.0 && whole <= 32767.0;  // false for NaN
+}
+
+template <class Number>
+Number OrOverflow(std::optional<Number> value, double x, NumberKind kind) {
+  if (!value) throw RuntimeError(ErrorKind::Overflow, OverflowDetail(x, kind));
+  return *value;
 }
 
 }  // namespace
 
-int16_t ToInt16(double x) {
+std::optional<int16_t> TryToInt16(double x) {
   const double r = std::nearbyint(x);
-  if (!(r >= -32768.0 && r <= 32767.0)) ThrowOutside(x, "-32768..32767");
+  if (!FitsInt16(r)) return std::nullopt;
   return static_cast<int16_t>(r);
 }
 
-uint8_t ToByte(double x) {
+std::optional<uint8_t> TryToByte(double x) {
   const double r = std::nearbyint(x);
-  if (!(r >= 0.0 && r <= 255.0)) ThrowOutside(x, "0..255");
+  if (!(r >= 0.0 && r <= 255.0)) return std::nullopt;
   return static_cast<uint8_t>(r);
+}
+
+std::optional<float> TryToSingle(double x) {
+  // From this magnitude on, rounding to single precision gives infinity.
+  constexpr double kSingleLimit = 0x1.ffffffp+127;
+  if (!(std::fabs(x) < kSingleLimit)) return std::nullopt;
+  return static_cast<float>(x);
+}
+
+int16_t ToInt16(double x) {
+  return OrOverflow(TryToInt16(x), x, NumberKind::Int16);
+}
+
+uint8_t ToByte(double x) {
+  return OrOverflow(TryToByte(x), x, NumberKind::Byte);
+}
+
+float ToSingle(double x) {
+  return OrOverflow(TryToSingle(x), x, NumberKind::Single);
 }
 
 int16_t FloorInt16(double x) {
   const double r = std::floor(x);
-  if (!(r >= -32768.0 && r <= 32767.0)) ThrowOutside(x, "-32768..32767");
+  if (!FitsInt16(r)) throw RuntimeError(ErrorKind::Overflow, OverflowDetail(x, NumberKind::Int16));
   return static_cast<int16_t>(r);
-}
-
-float ToSingle(double x) {
-  // From this magnitude on, rounding to single precision gives infinity.
-  constexpr double kSingleLimit = 0x1.ffffffp+127;
-  if (!(std::fabs(x) < kSingleLimit)) {
-    throw RuntimeError(ErrorKind::Overflow, NumberToText(x) + " is too large for single precision");
-  }
-  return static_cast<float>(x);
 }
 
 namespace {
