@@ -5,6 +5,8 @@
 // controls when they run and write their results into label captions.
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 
 #include "data/constant_tables.h"
@@ -37,6 +39,28 @@ class Calculator {
   void DisplayTotal();
 
  private:
+  static constexpr int kValueLabels = 53;
+
+  // The value of a gem slot's amount text. DisplayTotal reads every amount after every step of
+  // every cascade, while an amount changes far less often, so each slot keeps the text it last
+  // read and its value.
+  double AmountValue(int slot, std::string_view text);
+  struct ReadAmount {
+    std::string text;
+    double value = 0;
+    bool read = false;
+  };
+  std::array<ReadAmount, ui::kGemSlotCount> amounts_read_;
+  // The text of a total, kept with the total it shows: most totals stay as they were from one
+  // DisplayTotal to the next. One per value label of the character panels.
+  const std::string& TotalText(size_t label, double total);
+  struct TotalShown {
+    double total = 0;
+    std::string text;
+    bool shown = false;
+  };
+  std::array<TotalShown, kValueLabels> totals_shown_;
+
   ui::MainWindow& w_;
   const ReferenceTables& ref_;
   const ConstantTables& const_;

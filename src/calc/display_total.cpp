@@ -1,5 +1,7 @@
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "calc/calculator.h"
@@ -18,7 +20,6 @@ constexpr int kHits = 17;
 constexpr int kPower = 18;
 constexpr int kFocusFirst = 19;
 constexpr int kSkillFirst = 27;
-constexpr int kValueLabels = 53;
 
 // Where a gem of a type and effect is counted; -1 for "Unused".
 int TargetLabel(int type, int effect) {
@@ -49,6 +50,27 @@ double AsCaptionValue(double sum) {
 
 }  // namespace
 
+double Calculator::AmountValue(int slot, std::string_view text) {
+  ReadAmount& read = amounts_read_[static_cast<size_t>(slot)];
+  if (!read.read || read.text != text) {
+    read.value = ParseNumber(text);
+    read.text = text;
+    read.read = true;
+  }
+  return read.value;
+}
+
+const std::string& Calculator::TotalText(size_t label, double total) {
+  TotalShown& shown = totals_shown_[label];
+  // Bit for bit: the same value always has the same text.
+  if (!shown.shown || std::bit_cast<uint64_t>(shown.total) != std::bit_cast<uint64_t>(total)) {
+    shown.text = NumberToText(total);
+    shown.total = total;
+    shown.shown = true;
+  }
+  return shown.text;
+}
+
 void Calculator::DisplayTotal() {
   // Every label starts from "0"; the running sums are kept as the values their captions would
   // read back, so the result is exactly that of adding caption by caption.
@@ -56,8 +78,12 @@ void Calculator::DisplayTotal() {
   for (int k = 0; k < ui::kGemSlotCount; ++k) {
     const int type = w_.cboType[k].ListIndex();
     if (type == -1) continue;
+    const int effect = w_.cboEffect[k].ListIndex();
+    if (effect == -1) continue;
+    const int label = TargetLabel(type, effect);
+    if (label == -1) continue;
     const ui::ComboBox& amount_box = w_.cboAmount[k];
-    const double amount = ParseNumber(amount_box.Text());
+    const double amount = AmountValue(k, amount_box.TextView());
     if (amount_box.ListIndex() == -1) {
       // A typed amount counts unless it reads as 0 or rounds to -1; one beyond the 16-bit range
       // counts with its value.
@@ -65,10 +91,6 @@ void Calculator::DisplayTotal() {
       const double rounded = std::nearbyint(amount);
       if (rounded == -1) continue;
     }
-    const int effect = w_.cboEffect[k].ListIndex();
-    if (effect == -1) continue;
-    const int label = TargetLabel(type, effect);
-    if (label == -1) continue;
     // The effect lists hold exactly one entry per panel row, so this only guards the invariant.
     if (effect >= EffectCount(type)) {
       throw RuntimeError(
@@ -79,7 +101,9 @@ void Calculator::DisplayTotal() {
   }
 
   auto show = [&](ui::Label& label, int index) {
-    label.SetCaption(NumberToText(total[static_cast<size_t>(index)]));
+    const std::string& text =
+        TotalText(static_cast<size_t>(index), total[static_cast<size_t>(index)]);
+    if (label.Caption() != text) label.SetCaption(text);
   };
   for (int i = 0; i < 8; ++i)
     show(w_.lblStatVal[i], kStatFirst + i);

@@ -54,8 +54,12 @@ void ComboBox::SetListIndex(int index) {
 }
 
 std::string ComboBox::Text() const {
+  return std::string(TextView());
+}
+
+std::string_view ComboBox::TextView() const {
   if (style == ComboStyle::Editable) return edit_text_;
-  return list_index_ < 0 ? std::string() : items_[static_cast<size_t>(list_index_)];
+  return list_index_ < 0 ? std::string_view() : items_[static_cast<size_t>(list_index_)];
 }
 
 void ComboBox::SetText(std::string text) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control.h"
@@ -71,6 +72,8 @@ class ComboBox : public Control {
 
   // The chosen entry's text; for the editable style, the edit text.
   std::string Text() const;
+  // The same without a copy, for readers that run often; valid until the box next changes.
+  std::string_view TextView() const;
   // Editable style only: sets the edit text without running Click, and chooses the first entry
   // whose text is exactly equal (nothing when none is).
   void SetText(std::string text);
