@@ -1,7 +1,9 @@
 // How long File, Open... takes with the full example item set: on the core model alone, and
-// through the Qt program with the shown page's widgets or every page's widgets kept in step; and
-// how reading an item set grows with its length.
+// through the Qt program with the shown page's widgets or every page's widgets kept in step; how
+// reading an item set grows with its length; and how far a 1M-line item set raises peak memory.
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -9,14 +11,17 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <variant>
 #include <vector>
 
 #include "app/main_form.h"
@@ -25,6 +30,8 @@
 #include "qt/program.h"
 #include "ui/lists.h"
 #include "ui/main_window.h"
+
+extern char** environ;
 
 namespace {
 
@@ -230,71 +237,76 @@ const gw::ReferenceTables& Tables() {
   return form->reference();
 }
 
-// `lines` item lines as a player's file holds them: the nineteen items in turn, each with every
-// item field and the three fields of its four gems, with values that vary from item to item.
-std::string GenerateItemSet(int64_t lines, const gw::ReferenceTables& tables) {
+// Line `i` of a generated item set, as a player's file holds them: the nineteen items in turn,
+// each with every item field and the three fields of its four gems, with values that vary from
+// item to item.
+void AppendItemSetLine(std::string& text, int64_t i, const gw::ReferenceTables& tables) {
   constexpr int kItemFields = 8;
   constexpr int kGemFields = 3;
   constexpr int kFieldsPerItem = kItemFields + gw::ui::kGemsPerItem * kGemFields;
-  std::string text;
-  text.reserve(static_cast<size_t>(lines) * 32);
   char line[96];
-  for (int64_t i = 0; i < lines; ++i) {
-    const int64_t block = i / kFieldsPerItem;
-    const int field = static_cast<int>(i % kFieldsPerItem);
-    const int item = static_cast<int>(block % gw::ui::kItemCount);
-    const int vary = static_cast<int>(block % 97);
-    int n = 0;
-    if (field < kItemFields) {
-      switch (field) {
-        case 0:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_NAME=Generated Item %d\n", item, vary);
-          break;
-        case 1:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_QUALITY=%d\n", item, vary % 7);
-          break;
-        case 2:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_LEVEL=%d\n", item, 1 + vary % 51);
-          break;
-        case 3:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_EQUIPPED=%d\n", item, vary % 2);
-          break;
-        case 4:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_PLAYER_MADE=%d\n", item, 1 - vary % 3 / 2);
-          break;
-        case 5:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_DPS=%d.%d\n", item, 80 + vary % 30,
-                            vary % 10);
-          break;
-        case 6:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_SPEED=%d.%d\n", item, 2 + vary % 4,
-                            vary % 10);
-          break;
-        default:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_BONUS=%d\n", item, 5 + vary % 31);
-          break;
-      }
-    } else {
-      const int gem = (field - kItemFields) / kGemFields;
-      switch ((field - kItemFields) % kGemFields) {
-        case 0:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_QUALITY=%d\n", item, gem,
-                            (vary + gem) % 7);
-          break;
-        case 1:
-          n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_LEVEL=%d\n", item, gem,
-                            (vary + gem) % 10);
-          break;
-        default: {
-          const int id = 1 + static_cast<int>((block * gw::ui::kGemsPerItem + gem) % gw::kGemIds);
-          n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_GEM_ID=%s\n", item, gem,
-                            tables.GemIdList(id).GemId.c_str());
-          break;
-        }
+  const int64_t block = i / kFieldsPerItem;
+  const int field = static_cast<int>(i % kFieldsPerItem);
+  const int item = static_cast<int>(block % gw::ui::kItemCount);
+  const int vary = static_cast<int>(block % 97);
+  int n = 0;
+  if (field < kItemFields) {
+    switch (field) {
+      case 0:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_NAME=Generated Item %d\n", item, vary);
+        break;
+      case 1:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_QUALITY=%d\n", item, vary % 7);
+        break;
+      case 2:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_LEVEL=%d\n", item, 1 + vary % 51);
+        break;
+      case 3:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_EQUIPPED=%d\n", item, vary % 2);
+        break;
+      case 4:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_PLAYER_MADE=%d\n", item, 1 - vary % 3 / 2);
+        break;
+      case 5:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_DPS=%d.%d\n", item, 80 + vary % 30,
+                          vary % 10);
+        break;
+      case 6:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_SPEED=%d.%d\n", item, 2 + vary % 4,
+                          vary % 10);
+        break;
+      default:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_BONUS=%d\n", item, 5 + vary % 31);
+        break;
+    }
+  } else {
+    const int gem = (field - kItemFields) / kGemFields;
+    switch ((field - kItemFields) % kGemFields) {
+      case 0:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_QUALITY=%d\n", item, gem,
+                          (vary + gem) % 7);
+        break;
+      case 1:
+        n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_LEVEL=%d\n", item, gem,
+                          (vary + gem) % 10);
+        break;
+      default: {
+        const int id = 1 + static_cast<int>((block * gw::ui::kGemsPerItem + gem) % gw::kGemIds);
+        n = std::snprintf(line, sizeof line, "ITEM%02d_GEM%d_GEM_ID=%s\n", item, gem,
+                          tables.GemIdList(id).GemId.c_str());
+        break;
       }
     }
-    text.append(line, static_cast<size_t>(n));
   }
+  text.append(line, static_cast<size_t>(n));
+}
+
+// The first `lines` lines of the generated item set.
+std::string GenerateItemSet(int64_t lines, const gw::ReferenceTables& tables) {
+  std::string text;
+  text.reserve(static_cast<size_t>(lines) * 32);
+  for (int64_t i = 0; i < lines; ++i)
+    AppendItemSetLine(text, i, tables);
   return text;
 }
 
@@ -323,10 +335,182 @@ BENCHMARK(BM_ReadItemSet)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The peak resident memory since the last reset, and the resident memory now, in bytes; -1 when
+// unknown.
+int64_t StatusBytes(const char* field) {
+  std::ifstream in("/proc/self/status");
+  std::string line;
+  const size_t length = std::strlen(field);
+  while (std::getline(in, line)) {
+    if (line.compare(0, length, field) == 0) {
+      return std::strtoll(line.c_str() + length, nullptr, 10) * 1024;
+    }
+  }
+  return -1;
+}
+
+// Sets the peak resident memory back to the resident memory now (Linux 4.0 on).
+bool ResetPeakMemory() {
+  std::ofstream clear("/proc/self/clear_refs");
+  clear << "5";
+  clear.flush();
+  return static_cast<bool>(clear);
+}
+
+// A generated item set of `lines` lines in a file of its own, written a little at a time so that
+// making it leaves no large block in the heap to flatter the import's peak memory.
+class GeneratedItemSetFile {
+ public:
+  GeneratedItemSetFile(int64_t lines, const gw::ReferenceTables& tables)
+      : path_(std::filesystem::temp_directory_path() /
+              ("gw_import_bench_big_" + std::to_string(getpid()) + ".txt")) {
+    std::ofstream out(path_, std::ios::binary);
+    std::string chunk;
+    for (int64_t i = 0; i < lines; ++i) {
+      AppendItemSetLine(chunk, i, tables);
+      if (chunk.size() > 60'000) {
+        out << chunk;
+        chunk.clear();
+      }
+    }
+    out << chunk;
+    out.close();
+    ok_ = static_cast<bool>(out);
+  }
+  ~GeneratedItemSetFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  GeneratedItemSetFile(const GeneratedItemSetFile&) = delete;
+  GeneratedItemSetFile& operator=(const GeneratedItemSetFile&) = delete;
+
+  bool ok() const { return ok_; }
+  std::string path() const { return path_.string(); }
+  int64_t size() const {
+    std::error_code ignored;
+    return static_cast<int64_t>(std::filesystem::file_size(path_, ignored));
+  }
+
+ private:
+  std::filesystem::path path_;
+  bool ok_ = false;
+};
+
+constexpr const char* kPeakChildOption = "--import-peak-of=";
+
+// In a process of its own, so that what earlier imports and benchmarks left in the heap does not
+// change the figure: loads the data files, resets the peak, opens `path` through File, Open... on
+// the core model and prints how far the import raised the peak resident memory, in bytes, or an
+// error. Returns the process status.
+int ImportPeakChild(const std::string& path) {
+  gw::MainForm form(DataFolder());
+  try {
+    form.Form_Load();
+  } catch (const gw::RuntimeError& e) {
+    std::printf("error %s\n", e.detail().c_str());
+    return 1;
+  }
+  gw::ui::MainWindow& w = form.window();
+  w.CommonDialog.chooser = [&path]() -> std::optional<std::string> { return path; };
+  std::string message;
+  w.present_message = [&message](const std::string&, const std::string& text) { message = text; };
+  if (!ResetPeakMemory()) {
+    std::printf("error the peak memory cannot be reset (/proc/self/clear_refs)\n");
+    return 1;
+  }
+  const int64_t before = StatusBytes("VmRSS:");
+  w.mnuOpen.Press();
+  const int64_t peak = StatusBytes("VmHWM:");
+  if (!message.empty()) {
+    std::printf("error the import said: %s\n", message.c_str());
+    return 1;
+  }
+  if (before < 0 || peak < 0) {
+    std::printf("error the resident memory cannot be read (/proc/self/status)\n");
+    return 1;
+  }
+  std::printf("growth %lld\n", static_cast<long long>(peak - before));
+  return 0;
+}
+
+// Runs ImportPeakChild in a fresh process of this program; the growth in bytes, or an error.
+std::variant<int64_t, std::string> ImportPeakInChild(const std::string& path) {
+  std::string self = std::filesystem::canonical("/proc/self/exe").string();
+  std::string option = kPeakChildOption + path;
+  char* argv[] = {self.data(), option.data(), nullptr};
+  int out[2];
+  if (pipe(out) != 0) return std::string("pipe failed");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclose(&actions, out[0]);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, out[1]);
+  pid_t pid = 0;
+  const int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+  std::string said;
+  if (spawned == 0) {
+    char buffer[512];
+    ssize_t n = 0;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+      said.append(buffer, static_cast<size_t>(n));
+  }
+  close(out[0]);
+  if (spawned != 0) return "cannot start " + self + ": " + std::strerror(spawned);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  long long growth = 0;
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
+      std::sscanf(said.c_str(), "growth %lld", &growth) == 1) {
+    return static_cast<int64_t>(growth);
+  }
+  return said.empty() ? "the measuring process failed" : said;
+}
+
+// File, Open... of a 1M-line item set on the core model, each time in a fresh process: how far
+// the import raises the peak resident memory over what the program held before, against the
+// file's size. Target: at most 1.1 times the file.
+void BM_ImportMillionLines_PeakMemory(benchmark::State& state) {
+  const GeneratedItemSetFile file(state.range(0), Tables());
+  if (!file.ok()) {
+    state.SkipWithError("the generated item set cannot be written");
+    return;
+  }
+  std::vector<double> growths;
+  for (auto _ : state) {
+    const std::variant<int64_t, std::string> growth = ImportPeakInChild(file.path());
+    if (const auto* error = std::get_if<std::string>(&growth)) {
+      state.SkipWithError(error->c_str());
+      return;
+    }
+    growths.push_back(static_cast<double>(std::get<int64_t>(growth)));
+  }
+  std::sort(growths.begin(), growths.end());
+  const double growth_bytes = growths[growths.size() / 2];
+  const double file_bytes = static_cast<double>(file.size());
+  state.counters["lines"] = static_cast<double>(state.range(0));
+  state.counters["file_MB"] = file_bytes / 1e6;
+  state.counters["peak_growth_MB"] = growth_bytes / 1e6;
+  state.counters["growth_per_file_byte"] = growth_bytes / file_bytes;
+  std::fprintf(stderr,
+               "1M-line import: file %.1f MB, peak memory growth %.1f MB (median of %zu), %.2f "
+               "times the file; target at most 1.1: %s\n",
+               file_bytes / 1e6, growth_bytes / 1e6, growths.size(), growth_bytes / file_bytes,
+               growth_bytes <= 1.1 * file_bytes ? "met" : "NOT MET");
+}
+BENCHMARK(BM_ImportMillionLines_PeakMemory)
+    ->Arg(1'000'000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 // Qt's offscreen platform unless a display is chosen: the Qt benchmarks need no display.
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strncmp(argv[1], kPeakChildOption, std::strlen(kPeakChildOption)) == 0) {
+    return ImportPeakChild(argv[1] + std::strlen(kPeakChildOption));
+  }
   // The offscreen platform warns on every fixed-size main window; nothing to act on here.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
                             const QString& text) {

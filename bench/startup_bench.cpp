@@ -1,9 +1,9 @@
-// Start-up against a minimal Qt program on the same machine: runs the program's probe and the
-// minimal probe in turns, each in a fresh process on one virtual X display (Qt's offscreen
-// platform when Xvfb is missing), and reports per pair and in medians the time from the spawn to
+// Start-up against a minimal window of the program's kind on the same machine: runs the program's
+// probe and the minimal probe in turns, each in a fresh process on one virtual X display (Qt's
+// offscreen platform when Xvfb is missing) and one private session bus, as on a desktop (none
+// when dbus-run-session is missing). Reports per pair and in medians the time from the spawn to
 // the end of the main window's first paint, the peak resident memory, and their ratios.
-// Targets: the time ratio's median at most 2 (aim 1.5), the peak memory at most 1.5 times the
-// minimal program's.
+// Targets, on the ratio of the medians: time at most 1.35, peak memory at most 1.25.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -34,6 +34,10 @@ namespace {
 constexpr const char* kSpawnVariable = "GW_SPAWN_NS";  // as in probe_report.h
 constexpr int kDefaultPairs = 15;
 constexpr int kProbeTimeoutMs = 60'000;
+constexpr double kTimeTarget = 1.35;
+constexpr double kMemoryTarget = 1.25;
+// Set in the benchmark's own environment once it runs under its private session bus.
+constexpr const char* kSessionBusVariable = "GW_BENCH_SESSION_BUS";
 
 int64_t MonotonicNs() {
   timespec now{};
@@ -321,14 +325,34 @@ void PrintSummary(const Run& run) {
   std::fprintf(stderr, "  time to first paint: program %.1f ms, minimal %.1f ms\n", program_ms,
                minimal_ms);
   std::fprintf(stderr,
-               "  time ratio: %.2f (median of the pairs' ratios; ratio of the medians %.2f); "
-               "target at most 2, aim 1.5: %s\n",
-               time_ratio, program_ms / minimal_ms, time_ratio <= 2 ? "met" : "NOT MET");
+               "  time ratio: %.2f (ratio of the medians; median of the pairs' ratios %.2f); "
+               "target at most %.2f: %s\n",
+               program_ms / minimal_ms, time_ratio, kTimeTarget,
+               program_ms / minimal_ms <= kTimeTarget ? "met" : "NOT MET");
   std::fprintf(stderr, "  peak memory: program %.0f kB, minimal %.0f kB\n", program_kb, minimal_kb);
   std::fprintf(stderr,
-               "  memory ratio: %.2f (median of the pairs' ratios; ratio of the medians %.2f); "
-               "target at most 1.5: %s\n",
-               memory_ratio, program_kb / minimal_kb, memory_ratio <= 1.5 ? "met" : "NOT MET");
+               "  memory ratio: %.2f (ratio of the medians; median of the pairs' ratios %.2f); "
+               "target at most %.2f: %s\n",
+               program_kb / minimal_kb, memory_ratio, kMemoryTarget,
+               program_kb / minimal_kb <= kMemoryTarget ? "met" : "NOT MET");
+  // What both spend alike before their own work (loading the libraries, creating the
+  // application) swings with the machine's load; from the application on, the time is their own.
+  auto own_ms = [](const Samples& samples) {
+    const auto found = samples.marks.find("application");
+    if (found == samples.marks.end()) return 0.0;
+    std::vector<double> own;
+    for (size_t i = 0; i < samples.time_ms.size() && i < found->second.first.size(); ++i)
+      own.push_back(samples.time_ms[i] - found->second.first[i]);
+    return Median(own);
+  };
+  const double program_own = own_ms(run.program);
+  const double minimal_own = own_ms(run.minimal);
+  if (program_own > 0 && minimal_own > 0) {
+    std::fprintf(stderr,
+                 "  from the application's creation to the end of the first paint: program %.1f "
+                 "ms, minimal %.1f ms, ratio of the medians %.2f\n",
+                 program_own, minimal_own, program_own / minimal_own);
+  }
   for (const auto* samples : {&run.program, &run.minimal}) {
     std::fprintf(stderr, "  %s, medians of ms since the spawn and resident MB then:\n",
                  samples == &run.program ? "program" : "minimal");
@@ -343,10 +367,32 @@ void PrintSummary(const Run& run) {
   }
 }
 
+// Runs this benchmark again under a private session bus: Qt on a desktop talks to one at start-up
+// (accessibility, the platform theme), so the probes should find one too. Returns only when that
+// cannot be done, and the run goes on without a bus.
+void ReexecUnderSessionBus(int argc, char** argv) {
+  if (std::getenv(kSessionBusVariable) != nullptr) return;
+  setenv(kSessionBusVariable, "1", 1);
+  std::vector<char*> args;
+  std::string runner = "dbus-run-session", separator = "--";
+  args.push_back(runner.data());
+  args.push_back(separator.data());
+  std::string self = (OwnFolder() / "startup_bench").string();
+  args.push_back(self.data());
+  for (int i = 1; i < argc; ++i)
+    args.push_back(argv[i]);
+  args.push_back(nullptr);
+  execvp(runner.c_str(), args.data());
+  std::fprintf(stderr, "dbus-run-session cannot run (%s); measuring without a session bus\n",
+               std::strerror(errno));
+  unsetenv(kSessionBusVariable);
+}
+
 }  // namespace
 
 // Own option: --pairs=N (default 15) program/minimal pairs; the rest goes to Google Benchmark.
 int main(int argc, char** argv) {
+  ReexecUnderSessionBus(argc, argv);
   int pairs = kDefaultPairs;
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {
@@ -368,6 +414,8 @@ int main(int argc, char** argv) {
   run.environment = ProbeEnvironment(display.name());
   run.platform = display.name().empty() ? "Qt's offscreen platform (no Xvfb could be started)"
                                         : "Xvfb " + display.name() + " (xcb)";
+  run.platform +=
+      std::getenv(kSessionBusVariable) != nullptr ? ", a private session bus" : ", no session bus";
   benchmark::AddCustomContext("probes_run_on", run.platform);
 
   // One pair before measuring: the files and font caches the probes read are then warm.

@@ -36,7 +36,22 @@ class Calculator {
   void DisplayItem(int iItem);
   void DisplayTotal();
 
+  // While one lives, DisplayTotal does nothing. An import runs it after every gem it writes,
+  // yet each run rebuilds every value label from nothing, so only the last run can be seen: the
+  // import holds one while it writes and rebuilds the totals once at the end.
+  class TotalsDeferred {
+   public:
+    explicit TotalsDeferred(Calculator& calc) : calc_(calc) { calc_.totals_deferred_ = true; }
+    ~TotalsDeferred() { calc_.totals_deferred_ = false; }
+    TotalsDeferred(const TotalsDeferred&) = delete;
+    TotalsDeferred& operator=(const TotalsDeferred&) = delete;
+
+   private:
+    Calculator& calc_;
+  };
+
  private:
+  bool totals_deferred_ = false;
   ui::MainWindow& w_;
   const ReferenceTables& ref_;
   const ConstantTables& const_;

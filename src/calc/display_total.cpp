@@ -20,6 +20,7 @@ double AsCaptionValue(double sum) {
 }  // namespace
 
 void Calculator::DisplayTotal() {
+  if (totals_deferred_) return;
   // Every label starts from "0"; the running sums are kept as the values their captions would
   // read back, so the result is exactly that of adding caption by caption. By gem type and row.
   std::array<std::array<double, ui::kMaxPanelRows>, ui::kGemTypes.size()> total{};

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "common/error.h"
 
@@ -40,7 +41,25 @@ double ParseRadix(std::string_view text, size_t i, int base) {
 
 }  // namespace
 
+namespace {
+
+// Most texts the program reads back are plain whole numbers ("0", "12"); those need neither the
+// blanks, signs and exponents of the general reading nor from_chars. Up to 15 digits the value is
+// exact either way. Nothing when `text` is not such a number.
+std::optional<double> PlainWholeNumber(std::string_view text) {
+  if (text.empty() || text.size() > 15) return std::nullopt;
+  int64_t value = 0;
+  for (const char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return static_cast<double>(value);
+}
+
+}  // namespace
+
 double ParseNumber(std::string_view text) {
+  if (const std::optional<double> plain = PlainWholeNumber(text)) return *plain;
   size_t i = 0;
   auto skip = [&] {
     while (i < text.size() && IsSkipped(text[i]))
@@ -218,6 +237,20 @@ std::string FormatNumber(double x, std::string_view pattern) {
   const int decimals = static_cast<int>(frac_pattern.size());
 
   if (!std::isfinite(x)) return ShortestText(x, 15);
+
+  // A whole number that its 15 digits show exactly, in a pattern without decimals (prices in
+  // coins, capacities): the digits are those of the integer, with no rounding to do.
+  if (!has_point && std::fabs(x) < 1e15 && x == std::trunc(x)) {
+    std::string int_text;
+    if (x != 0) {
+      std::array<char, 24> buffer{};
+      const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                        static_cast<int64_t>(std::fabs(x)));
+      int_text.assign(buffer.data(), result.ptr);
+    }
+    if (int_text.size() < min_int) int_text.insert(0, min_int - int_text.size(), '0');
+    return x < 0 ? "-" + int_text : int_text;
+  }
 
   // The value's first 15 significant digits, as a digit string with the position of the decimal
   // point; rounding half away from zero on these digits is what a reader of the digits expects.

@@ -7,9 +7,10 @@
 
 namespace gw {
 
-void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& sources,
-                     ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
-                     ImportProblems& problems) {
+namespace {
+
+void WriteItems(const ImportedItemTable& items, const ImportSourceLines& sources, ui::MainWindow& w,
+                Calculator& calc, const ReferenceTables& tables, ImportProblems& problems) {
   for (int k = 0; k < ui::kItemCount; ++k) {
     const ImportedItem& item = items[static_cast<size_t>(k)];
     w.cboItmQual[k].SetListIndex(item.ItemQuality);
@@ -57,10 +58,22 @@ void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& so
       calc.DisplayGem(slot);
     }
   }
-  // DisplayGem evaluates only the item on the current tab, some of them before their own gems
-  // were written; each item now shows what choosing its tab would show.
+  // An item was evaluated when its quality was chosen, before its gems were written, and the
+  // gems of a dropped item do not evaluate it again: so each item is evaluated once more, and
+  // shows what choosing its tab would show.
   for (int k = 0; k < ui::kItemCount; ++k)
     calc.DisplayItem(k);
+}
+
+}  // namespace
+
+void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& sources,
+                     ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                     ImportProblems& problems) {
+  {
+    const Calculator::TotalsDeferred once_at_the_end(calc);
+    WriteItems(items, sources, w, calc, tables, problems);
+  }
   calc.DisplayTotal();
 }
 

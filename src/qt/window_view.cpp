@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 
@@ -115,7 +117,9 @@ WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMen
       continue;
     }
     const auto [tabs, page] = PageOf(*control);
-    if (tabs == nullptr || page == static_cast<const ui::TabContainer*>(tabs)->Tab()) {
+    if (BuildLater(*control)) {
+      deferred_.push_back(control);
+    } else if (tabs == nullptr || page == static_cast<const ui::TabContainer*>(tabs)->Tab()) {
       Build(BindingFor(*control));
     } else {
       auto& pages = pending_[tabs];
@@ -124,6 +128,10 @@ WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMen
     }
   }
   gate_.Attach(this);
+  // The rows below the viewports are built right after the window's first paint: long before the
+  // Tab key could reach them, and out of the time to the first picture.
+  if (!deferred_.empty()) client_->installEventFilter(this);
+  started_ = true;
   // A control that takes the keyboard focus inside a scrolling panel is scrolled into view.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     for (QWidget* w = now; w != nullptr; w = w->parentWidget()) {
@@ -172,6 +180,37 @@ void WindowView::BuildPage(const ui::Control& tabs, int page) {
     QWidget* widget = BindingFor(*control).widget;
     if (widget == nullptr || !(widget->focusPolicy() & Qt::TabFocus)) continue;
     QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+bool WindowView::BuildLater(const ui::Control& control) const {
+  const ui::Control* panel = control.container();
+  if (panel == nullptr || panel->kind() != ControlKind::PictureBox) return false;
+  const ui::Control* viewport = panel->container();
+  if (viewport == nullptr || viewport->kind() != ControlKind::PictureBox) return false;
+  const auto& view = *static_cast<const ui::PictureBox*>(viewport);
+  if (view.scroll_bar == nullptr) return false;
+  const int top = control.rect().top + static_cast<const ui::PictureBox*>(panel)->Top();
+  return top >= view.ScaleHeight();
+}
+
+void WindowView::BuildDeferred() {
+  if (deferred_.empty()) return;
+  const std::vector<ui::Control*> controls = std::move(deferred_);
+  deferred_.clear();
+  for (ui::Control* control : controls)
+    Build(BindingFor(*control));
+  // Widgets made now would come last in the keyboard order; put each after the control created
+  // before it, which is the reading order.
+  QWidget* previous = nullptr;
+  size_t next = 0;
+  for (ui::Control* control : model_.controls()) {
+    const bool made_now = next < controls.size() && controls[next] == control;
+    if (made_now) ++next;
+    QWidget* widget = BindingFor(*control).widget;
+    if (widget == nullptr || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+    if (made_now && previous != nullptr) QWidget::setTabOrder(previous, widget);
     previous = widget;
   }
 }
@@ -350,7 +389,11 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   // Our own line edit, so that we hear it finish editing before the combo box does: the combo
   // box's own handler of that signal is connected by setLineEdit, and slots run in the order
   // they were connected.
+  // It comes with a bare completer of its own: then the box builds neither a completer nor its
+  // drop-down list at once (it builds the list when first opened), which made an editable box
+  // cost as much as twenty plain ones at start-up.
   auto* edit = new QLineEdit(&box);
+  edit->setCompleter(new QCompleter(edit));
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
   box.setLineEdit(edit);
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = false; });
@@ -390,6 +433,11 @@ void WindowView::BuildMenuItem(Binding& b) {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Paint) {
+    client_->removeEventFilter(this);
+    QTimer::singleShot(0, this, &WindowView::BuildDeferred);
+    return false;
+  }
   if (event->type() == QEvent::Wheel) {
     const auto found = wheel_targets_.find(watched);
     if (found != wheel_targets_.end()) {
@@ -456,6 +504,7 @@ void WindowView::Apply(Binding& b) {
       static_cast<QCheckBox*>(widget)->setChecked(As<ui::CheckBox>(c).Value());
       break;
     case ControlKind::PictureBox: {
+      if (started_) BuildDeferred();  // the panel may move its hidden rows into view
       const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
       QPoint offset;
       ParentFor(*c, offset);

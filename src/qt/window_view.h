@@ -40,6 +40,8 @@ class WindowView : public QObject, public Flushable {
   QWidget* WidgetFor(const ui::Control& control) const;
   // How many controls have widgets so far.
   size_t built() const { return built_; }
+  // Builds the panel rows that start-up left for later (see BuildLater); the first paint does it.
+  void BuildDeferred();
 
  private:
   struct Binding;
@@ -50,6 +52,9 @@ class WindowView : public QObject, public Flushable {
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
   void Build(Binding& binding);
   void BuildPage(const ui::Control& tabs, int page);
+  // Whether start-up may leave a control for later: a row of a scrolling panel that lies wholly
+  // below its viewport, which nobody sees before scrolling.
+  bool BuildLater(const ui::Control& control) const;
   void BuildMenuItem(Binding& binding);
   // Typing into an editable combo box changes its text, never its choice.
   void MakeEditable(QComboBox& box, Binding& binding);
@@ -62,6 +67,8 @@ class WindowView : public QObject, public Flushable {
   QMenuBar* menu_bar_;
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::unordered_map<const ui::Control*, Binding*> by_control_;
+  // Panel rows below their viewport, in creation order, until the first paint or a scroll.
+  std::vector<ui::Control*> deferred_;
   // Controls waiting for their tab page to be shown, by tab container and page.
   std::unordered_map<const ui::Control*, std::vector<std::vector<ui::Control*>>> pending_;
   std::vector<Binding*> dirty_;
@@ -70,6 +77,7 @@ class WindowView : public QObject, public Flushable {
   // Viewport widget -> the scroll bar control that scrolls it.
   std::unordered_map<const QObject*, const ui::Control*> wheel_targets_;
   size_t built_ = 0;
+  bool started_ = false;  // every control is built or waiting
 };
 
 }  // namespace gw::qt

@@ -112,6 +112,15 @@ TEST_F(DisplayTotal, DroppedAndUnequippedItemsCountLikeAllOthers) {
   EXPECT_FALSE(w.chkEquip[3].Value());
 }
 
+TEST_F(DisplayTotal, CaptionsWrittenElsewhereAreRebuiltFromTheSlots) {
+  ChooseGem(0, ui::kStat, 9, 3);
+  w.lblStatVal[3].SetCaption("x");
+  w.lblStatVal[0].SetCaption("x");
+  calc.DisplayTotal();
+  EXPECT_EQ(w.lblStatVal[3].Caption(), "75");
+  EXPECT_EQ(w.lblStatVal[0].Caption(), "0");
+}
+
 TEST_F(DisplayTotal, RemovingAGemShowsAtTheNextRebuild) {
   ChooseGem(0, ui::kStat, 9, 3);
   EXPECT_EQ(w.lblStatVal[3].Caption(), "75");

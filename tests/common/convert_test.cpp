@@ -37,6 +37,26 @@ TEST(ParseNumber, ReadsTheLeadingNumberAndSkipsBlanksAnywhere) {
   EXPECT_EQ(ParseNumber("3 e 2"), 300);
 }
 
+TEST(ParseNumber, PlainDigitsUpToFifteenAndBeyond) {
+  const struct {
+    const char* name;
+    const char* text;
+    double expected;
+  } cases[] = {
+      {"fifteen digits are exact", "999999999999999", 999999999999999.0},
+      {"sixteen round to the nearest double", "9007199254740993", 9007199254740992.0},
+      {"leading zeros", "007", 7},
+      {"a sign leaves the plain digits", "-12", -12},
+      {"minus zero is zero", "-0", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const double value = ParseNumber(c.text);
+    EXPECT_EQ(value, c.expected);
+    EXPECT_FALSE(std::signbit(value) && value == 0);
+  }
+}
+
 TEST(ParseNumber, TextWithoutALeadingNumberIsZero) {
   EXPECT_EQ(ParseNumber(""), 0);
   EXPECT_EQ(ParseNumber("abc"), 0);
@@ -134,6 +154,27 @@ TEST(FormatNumber, ThePatternsInUse) {
   EXPECT_EQ(FormatNumber(30, "###.#"), "30.");
   EXPECT_EQ(FormatNumber(0.5, "###.#"), ".5");
   EXPECT_EQ(FormatNumber(1234.5, "###.#"), "1234.5");
+}
+
+TEST(FormatNumber, WholeNumbersAroundFifteenDigits) {
+  const struct {
+    const char* name;
+    double x;
+    const char* pattern;
+    const char* expected;
+  } cases[] = {
+      {"negative", -3, "#0", "-3"},
+      {"minus zero", -0.0, "#0", "0"},
+      {"fifteen digits", 999999999999999.0, "#0", "999999999999999"},
+      {"sixteen digits", 1e15, "#0", "1000000000000000"},
+      {"beyond fifteen digits only fifteen are kept", 1234567890123456789.0, "##",
+       "1234567890123460000"},
+      {"with decimals", 7, "#0.0", "7.0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FormatNumber(c.x, c.pattern), c.expected);
+  }
 }
 
 TEST(FormatNumber, RoundsHalfAwayFromZero) {

@@ -71,6 +71,14 @@ class ProgramTest : public ::testing::Test {
 
   ui::MainWindow& model() { return program.form().window(); }
 
+  // Lets the main window paint for the first time, and build the panel rows it leaves for right
+  // after that.
+  void WaitForFirstPaint() {
+    for (int waited = 0; waited < 5000 && Find("cboSkillPri(25)") == nullptr; waited += 10)
+      QTest::qWait(10);
+    ASSERT_NE(Find("cboSkillPri(25)"), nullptr);
+  }
+
   // Clicks a widget of the main window the way the window system delivers a click, so that a
   // modal window blocks it.
   void ClickThroughWindow(QWidget* widget) {
@@ -182,6 +190,7 @@ TEST_F(ProgramTest, AScrollBarMovesItsPanelUpToTheLastRowAndNoFurther) {
 
 TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
   ASSERT_TRUE(program.Start());
+  WaitForFirstPaint();
   // Every effect name of every type in some gem slot, and the longest amounts.
   program.gate().Run([&] {
     for (int type = 1; type <= 6; ++type)
@@ -332,8 +341,37 @@ TEST_F(ProgramTest, TheTabKeyReachesAPagesInputsInReadingOrder) {
   EXPECT_EQ(reached, expected);
 }
 
+TEST_F(ProgramTest, TheTabKeyGoesOnIntoThePanelRowsBelowTheViewports) {
+  ASSERT_TRUE(program.Start());
+  QMainWindow* top = program.main_window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  WaitForFirstPaint();
+  const struct {
+    const char* name;
+    const char* from;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"focus", "cboFocusPri(3)", {"txtFocusMax(4)", "cboFocusPri(4)", "txtFocusMax(5)"}},
+      {"skills", "cboSkillPri(8)", {"txtSkillMax(9)", "cboSkillPri(9)", "txtSkillMax(10)"}},
+      {"from the focus rows on", "cboFocusPri(7)", {"txtSkillMax(0)"}},
+      {"from the skill rows on", "txtSkillMax(25)", {"cboSkillPri(25)", "SSTab1 tab 0"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Find(c.from)->setFocus();
+    std::vector<std::string> reached;
+    for (size_t i = 0; i < c.expected.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(reached, c.expected);
+  }
+}
+
 TEST_F(ProgramTest, EveryInputHasAnAccessibleNameFromItsCaption) {
   ASSERT_TRUE(program.Start());
+  WaitForFirstPaint();
   auto name_of = [](QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
