@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <cstdio>
 #include <utility>
 
 #include "common/error.h"
@@ -40,6 +41,9 @@ void ApplyProgramFont() {
 namespace {
 
 void DefaultError(const std::string& title, const std::string& text) {
+  // Also on the standard error, for whoever started the program from a terminal or a script.
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  std::fflush(stderr);
   QMessageBox::critical(nullptr, ToQString(title), ToQString(text));
 }
 
