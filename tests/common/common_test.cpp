@@ -79,7 +79,7 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
     const char* pattern;
     std::vector<double> values;
     const char* texts;
-  } cases[] = {{"#0", {0, 400, 2.5, -2.5}, "0 400 3 -3 "},
+  } cases[] = {{"#0", {0, 400, 2.5, -2.5, 123456789012345}, "0 400 3 -3 123456789012345 "},
                {"#0.0", {5, 0, 32.5, 0.25, -0.25, -0.04}, "5.0 0.0 32.5 0.3 -0.3 0.0 "},
                {"##", {32, 0}, "32  "},
                {"###.#",

@@ -241,19 +241,15 @@ TEST_F(ProgramTest, EveryInputHasAnAccessibleNameFromItsCaption) {
   EXPECT_GT(inputs, 100);
 }
 
-TEST(ProgramStartUp, ABrokenDataFileIsReportedAndNoWindowIsShown) {
+TEST_F(ProgramTest, ABrokenDataFileIsReportedAtStartUpAndNoWindowIsShown) {
   test::SampleDataCopy folder;
   folder.Write("GemData2.dat", "[1]\n 1  1  1  1\n[9]\n 1  1  1  1\n");
-  std::vector<std::string> shown;
-  ProgramHooks hooks;
-  hooks.show_error = [&](const std::string&, const std::string& text) { shown.push_back(text); };
-  hooks.terminate = [&](int status) { shown.push_back(std::to_string(status)); };
-  Program program(folder.path(), hooks);
-  EXPECT_FALSE(program.Start());
-  EXPECT_EQ(program.main_window(), nullptr);
+  Program broken(folder.path(), Hooks());
+  EXPECT_FALSE(broken.Start());
+  EXPECT_EQ(broken.main_window(), nullptr);
   EXPECT_EQ(shown, (std::vector<std::string>{"Index out of range\n\nGemData2.dat line 4: a data "
                                              "line in section 9; sections run from 0 to 6",
-                                             "1"}));
+                                             "status 1"}));
 }
 
 }  // namespace
