@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <cstdio>
 #include <utility>
 
 #include "common/error.h"
@@ -64,6 +65,9 @@ void ApplyProgramLook() {
 namespace {
 
 void DefaultError(const std::string& title, const std::string& text) {
+  // Also on the standard error, for whoever started the program from a terminal or a script.
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  std::fflush(stderr);
   ShowMessageBox(QMessageBox::Critical, nullptr, title, text);
 }
 

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/error.h"
+#include "ui/main_window.h"
+
+namespace gw::ui {
+namespace {
+
+void Fill(ComboBox& box, std::initializer_list<const char*> entries,
+          ComboStyle style = ComboStyle::DropDownList) {
+  box.style = style;
+  for (const char* entry : entries)
+    box.AddItem(entry);
+}
+
+TEST(ComboBox, SettingTheChoiceRunsNestedClicksToTheirEndEvenWhenUnchanged) {
+  ComboBox outer, inner;
+  Fill(outer, {"a", "b"});
+  Fill(inner, {"y"});
+  std::string order;
+  inner.Click = [&] { order += "inner "; };
+  outer.Click = [&] {
+    order += outer.Text() + " ";
+    inner.SetListIndex(0);
+  };
+  for (int index : {1, 1, 0})
+    outer.SetListIndex(index);
+  EXPECT_EQ(order, "b inner b inner a inner ");
+}
+
+TEST(ComboBox, APositionOutsideTheListIsAnInvalidArgumentNamingTheBox) {
+  ComboBox box;
+  box.Place("cboType(5)", nullptr, {});
+  Fill(box, {"a"});
+  box.Click = [] { ADD_FAILURE(); };
+  for (int bad : {-1, 1, 7}) {
+    try {
+      box.SetListIndex(bad);
+      ADD_FAILURE() << bad;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
+      EXPECT_NE(e.detail().find("cboType(5)"), std::string::npos);
+    }
+  }
+  EXPECT_EQ(box.ListIndex(), -1);
+}
+
+TEST(ComboBox, EditableTextChoosesTheFirstEqualEntryTypingNoneAndNeitherClicks) {
+  ComboBox box;
+  Fill(box, {"6", "10", "10"}, ComboStyle::Editable);
+  const struct {
+    const char* text;
+    bool typed;
+    int index;
+  } steps[] = {{"10", false, 1}, {"10.0", false, -1}, {"6", false, 0}, {"10", true, -1}};
+  box.Click = [] { ADD_FAILURE() << "a click"; };
+  for (const auto& step : steps) {
+    step.typed ? box.UserTyped(step.text) : box.SetText(step.text);
+    EXPECT_EQ(box.ListIndex(), step.index) << step.text;
+    EXPECT_EQ(box.Text(), step.text);
+  }
+  box.Click = [] {};
+  box.SetListIndex(2);
+  box.AddItem("3");
+  EXPECT_EQ(box.ListIndex(), 2);  // appending keeps the choice
+  EXPECT_EQ(box.Text(), "10");    // choosing writes the entry into the edit text
+  box.Clear();
+  EXPECT_EQ(box.ListCount() + box.ListIndex(), -1);
+  EXPECT_EQ(box.Text(), "");
+}
+
+TEST(ComboBox, TheTextOfADropDownListIsItsChoice) {
+  ComboBox box;
+  Fill(box, {"a", "b"});
+  EXPECT_EQ(box.Text(), "");
+  box.SetListIndex(1);
+  EXPECT_THROW(box.SetText("a"), RuntimeError);
+  box.UserTyped("zzz");  // a drop-down list cannot be typed into
+  EXPECT_EQ(box.Text(), "b");
+}
+
+TEST(Controls, DisabledButtonsRaiseNoClickAndViewsHearOfRealChangesOnly) {
+  CommandButton button;
+  MenuItem item;
+  int clicks = 0;
+  button.Click = item.Click = [&] { ++clicks; };
+  button.Press();
+  button.SetEnabled(false);
+  item.SetEnabled(false);
+  button.Press();
+  item.Press();
+  EXPECT_EQ(clicks, 1);
+  struct CountingView : ViewHook {
+    void ModelChanged() override { ++changes; }
+    int changes = 0;
+  } view;
+  Label label;
+  label.SetView(&view);
+  for (const char* caption : {"0", "0", "1"})
+    label.SetCaption(caption);
+  EXPECT_EQ(view.changes, 2);
+}
+
+TEST(Controls, ScrollBarsAndTabsRaiseEventsOnChangesOnlyAndCheckTheirRange) {
+  VScrollBar bar;
+  bar.SetMax(100);
+  std::string events;
+  bar.Change = [&] { events += "change " + std::to_string(bar.Value()) + " "; };
+  bar.Scroll = [&] { events += "scroll " + std::to_string(bar.Value()) + " "; };
+  bar.SetValue(40);
+  bar.SetValue(40);
+  bar.UserDrag(150);
+  EXPECT_EQ(events, "change 40 scroll 100 ");
+  EXPECT_THROW(bar.SetValue(101), RuntimeError);
+  bar.SetMax(10);
+  EXPECT_EQ(bar.Value(), 10);
+  TabContainer tabs;
+  tabs.captions = {"a", "b", "c"};
+  std::vector<int> previous;
+  tabs.Click = [&](int16_t p) { previous.push_back(p); };
+  for (int tab : {2, 2, 0})
+    tabs.SetTab(tab);
+  EXPECT_EQ(previous, (std::vector<int>{0, 2}));
+  EXPECT_THROW(tabs.SetTab(3), RuntimeError);
+  EXPECT_EQ(tabs.Tab(), 0);
+}
+
+TEST(MainWindow, EveryControlHasAUniqueNameAndSitsInsideItsContainer) {
+  MainWindow w;
+  std::set<std::string> names;
+  for (const Control* c : w.controls()) {
+    EXPECT_TRUE(names.insert(c->name()).second) << c->name();
+    const Control* in = c->container();
+    // Menu items have no place; panels clip their contents on purpose.
+    if (c->kind() == ControlKind::MenuItem || (in && in->kind() == ControlKind::PictureBox))
+      continue;
+    const Rect& r = c->rect();
+    EXPECT_TRUE(r.left >= 0 && r.left + r.width <= (in ? in->rect().width : w.client_width()) &&
+                r.top >= 0 && r.top + r.height <= (in ? in->rect().height : w.client_height()))
+        << c->name();
+  }
+}
+
+}  // namespace
+}  // namespace gw::ui
