@@ -1,6 +1,8 @@
 # Installs the program into a fresh prefix of its own, checks the installed layout, then starts
 # the installed program through its bin/ link and watches it read its five data files
 # (start_check.cpp). A second install without velmora.dat must read the other four and no more.
+# gemwright-report, installed beside it, reports the example set through its own bin/ link, and
+# the installed tree passes AppStream's check (the metainfo's desktop entry is there).
 #   cmake -DBUILD_DIR=<build folder> -DPREFIX=<scratch prefix> -DCHECKER=<start_check>
 #         -P install_test.cmake
 foreach(argument IN ITEMS BUILD_DIR PREFIX CHECKER)
@@ -64,20 +66,22 @@ foreach(file IN LISTS data_files)
   expect_same_file("${PREFIX}/${program_dir}/${file}" "${source_dir}/data/${file}")
 endforeach()
 
-# bin/ links to it, relatively.
-set(link "${PREFIX}/bin/gemwright-workshop")
-if(NOT IS_SYMLINK "${link}")
-  message(FATAL_ERROR "not a symbolic link: ${link}")
-endif()
-file(READ_SYMLINK "${link}" target)
-if(NOT target STREQUAL "../${program_dir}/gemwright-workshop")
-  message(FATAL_ERROR "${link} points to ${target}, not to ../${program_dir}/gemwright-workshop")
-endif()
-file(REAL_PATH "${link}" link_resolved)
-file(REAL_PATH "${executable}" executable_resolved)
-if(NOT link_resolved STREQUAL executable_resolved)
-  message(FATAL_ERROR "${link} resolves to ${link_resolved}, not to ${executable_resolved}")
-endif()
+# bin/ links to each program, relatively.
+foreach(program IN ITEMS gemwright-workshop gemwright-report)
+  set(link "${PREFIX}/bin/${program}")
+  if(NOT IS_SYMLINK "${link}")
+    message(FATAL_ERROR "not a symbolic link: ${link}")
+  endif()
+  file(READ_SYMLINK "${link}" target)
+  if(NOT target STREQUAL "../${program_dir}/${program}")
+    message(FATAL_ERROR "${link} points to ${target}, not to ../${program_dir}/${program}")
+  endif()
+  file(REAL_PATH "${link}" link_resolved)
+  file(REAL_PATH "${PREFIX}/${program_dir}/${program}" executable_resolved)
+  if(NOT link_resolved STREQUAL executable_resolved)
+    message(FATAL_ERROR "${link} resolves to ${link_resolved}, not to ${executable_resolved}")
+  endif()
+endforeach()
 
 # The desktop entry, its icon and the example item set.
 set(desktop "${PREFIX}/share/applications/gemwright-workshop.desktop")
@@ -86,7 +90,7 @@ file(STRINGS "${desktop}" first_line LIMIT_COUNT 1)
 if(NOT first_line STREQUAL "[Desktop Entry]")
   message(FATAL_ERROR "${desktop} does not begin with [Desktop Entry]")
 endif()
-foreach(line IN ITEMS "Type=Application" "Name=Gemwright Workshop" "Exec=gemwright-workshop"
+foreach(line IN ITEMS "Type=Application" "Name=Gemwright Workshop" "Exec=gemwright-workshop %f"
     "Icon=gemwright-workshop" "Terminal=false")
   expect_line("${desktop}" "${line}")
 endforeach()
@@ -108,10 +112,37 @@ foreach(file IN ITEMS full-set.txt README.md)
     "${source_dir}/examples/${file}")
 endforeach()
 
+foreach(file IN ITEMS share/man/man1/gemwright-workshop.1 share/man/man1/gemwright-report.1
+    share/metainfo/io.github.gemwright.workshop.metainfo.xml)
+  get_filename_component(name "${file}" NAME)
+  expect_same_file("${PREFIX}/${file}" "${source_dir}/packaging/${name}")
+endforeach()
+expect_same_file("${PREFIX}/share/doc/gemwright-workshop/copyright"
+  "${source_dir}/packaging/copyright")
+find_program(appstreamcli appstreamcli REQUIRED)
+execute_process(COMMAND "${appstreamcli}" validate-tree --no-net "${PREFIX}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate-tree ${PREFIX} failed (${result}):\n${output}")
+endif()
+
 # The installed program, started through the link, reads all five files from its own folder.
 run_checker("${PREFIX}" 5)
+
+# So does the report, from any working folder.
+set(example "${PREFIX}/share/gemwright-workshop/examples/full-set.txt")
+execute_process(COMMAND "${PREFIX}/bin/gemwright-report" "${example}" WORKING_DIRECTORY /
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT output MATCHES "Runed Hauberk")
+  message(FATAL_ERROR "installed gemwright-report failed (${result}):\n${errors}")
+endif()
 
 # Without velmora.dat it reads the first four and stops there.
 install_into("${broken}")
 file(REMOVE "${broken}/${program_dir}/velmora.dat")
 run_checker("${broken}" 4)
+execute_process(COMMAND "${broken}/bin/gemwright-report" "${example}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT result EQUAL 1 OR NOT errors MATCHES "velmora.dat" OR NOT output STREQUAL "")
+  message(FATAL_ERROR "gemwright-report without velmora.dat: status ${result}, ${errors}")
+endif()
