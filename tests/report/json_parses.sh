@@ -1,6 +1,7 @@
 #!/bin/sh
 # The report's JSON, of the example set and of a name full of control characters, as Python's
-# own parser reads it.   json_parses.sh <gemwright-report> <example set>
+# own parser reads it; the same name in the text format, made printable.
+#   json_parses.sh <gemwright-report> <example set>
 set -eu
 report=$1
 example=$2
@@ -12,4 +13,9 @@ printf 'ITEM00_NAME=a\001\033"\\\tb\351\177\n' >"$odd"
 import json, sys
 name = json.load(sys.stdin)["items"][0]["name"]
 assert name == "a\x01\x1b\"\\\tb\xe9\x7f", repr(name)
+'
+"$report" "$odd" | python3 -c '
+import sys
+first = sys.stdin.buffer.readline()
+assert first.startswith(b"Chest:") and b" \"a??\"\\?b\xc3\xa9?\", level" in first, first
 '

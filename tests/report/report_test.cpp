@@ -130,22 +130,9 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
     EXPECT_NE(run.err.find(c.in_err), std::string::npos) << run.err;
     EXPECT_EQ(run.out.empty(), c.status != kImported && c.status != kImportedWithSkips);
   }
-  EXPECT_NE(RunWith({good}).out.find("Chest:"), std::string::npos);
   EXPECT_NE(RunWith({"--format", "json", write("d.txt", "ITEM00_LEVEL=50\nITEM30_LEVEL=1\n")})
                 .out.find("\"skipped\": [\n    {\"line\": 2, \"reason\": \"item number 30"),
             std::string::npos);
-}
-
-TEST(Report, NamesFromFilesAreEscapedInJsonAndMadePrintableInText) {
-  test::TempFolder folder;
-  // A Latin-1 e-acute, a quote, a backslash, a tab and an escape character.
-  const std::string file =
-      folder.Write("odd.txt", "ITEM00_NAME=Caf\xE9 \"x\\y\"\t\x1B[2J\n").string();
-  const Outcome json = RunWith({"--format", "json", file});
-  EXPECT_NE(json.out.find("\"name\": \"Caf\xC3\xA9 \\\"x\\\\y\\\"\\t\\u001b[2J\""),
-            std::string::npos);
-  const Outcome text = RunWith({file});
-  EXPECT_NE(text.out.find("\"Caf\xC3\xA9 \"x\\y\"??[2J\""), std::string::npos);
 }
 
 }  // namespace
