@@ -335,7 +335,7 @@ int main(int argc, char** argv) {
   });
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  gw::qt::ApplyProgramFont();
+  gw::qt::ApplyProgramLook();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::AddCustomContext("qt_platform", QApplication::platformName().toStdString());

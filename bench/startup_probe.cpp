@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   gw::bench::ReportAfterFirstPaint();
   gw::bench::Mark("application");
   QApplication::setApplicationName("Gemwright Workshop");
-  gw::qt::ApplyProgramFont();
+  gw::qt::ApplyProgramLook();
 
   gw::qt::Program program(gw::ProgramFolder(argc > 0 ? argv[0] : nullptr));
   gw::bench::Mark("program");

@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Gemwright Workshop");
-  gw::qt::ApplyProgramFont();
+  gw::qt::ApplyProgramLook();
 
   gw::qt::Program program(gw::ProgramFolder(argc > 0 ? argv[0] : nullptr));
   if (!program.Start()) return 1;

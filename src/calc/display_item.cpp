@@ -5,22 +5,12 @@
 
 #include "calc/calculator.h"
 #include "common/convert.h"
-#include "common/error.h"
 
 namespace gw {
 
 namespace {
 
 constexpr float kImpossible = 99;
-
-// The item level as the capacity lookup reads it; nothing when the text does not fit 16 bits.
-std::optional<int16_t> ItemLevel(const std::string& text) {
-  try {
-    return ToInt16(ParseNumber(text));
-  } catch (const RuntimeError&) {
-    return std::nullopt;
-  }
-}
 
 }  // namespace
 
@@ -49,7 +39,8 @@ void Calculator::DisplayItem(int iItem) {
   }
 
   const int quality = w_.cboItmQual[k].ListIndex();
-  const std::optional<int16_t> level = ItemLevel(w_.txtItmlevel[k].Text());
+  // The item level as the capacity lookup reads it; nothing when the text does not fit 16 bits.
+  const std::optional<int16_t> level = TryToInt16(ParseNumber(w_.txtItmlevel[k].Text()));
   float overcharge = 0;
   if (w_.optCraft[k].Value() && quality != -1 && level != 0) {
     const std::string points = "Imbue Points: " + FormatNumber(sum, "#0.0") + " / ";
@@ -71,11 +62,7 @@ void Calculator::DisplayItem(int iItem) {
   } else {
     // Crafter level / 10, plus the quality bonuses, less the penalty of the level; a crafter
     // level beyond single precision leaves the score unknown.
-    std::optional<float> score;
-    try {
-      score = ToSingle(ParseNumber(w_.txtCLevel.Text()) / 10);
-    } catch (const RuntimeError&) {
-    }
+    std::optional<float> score = TryToSingle(ParseNumber(w_.txtCLevel.Text()) / 10);
     if (score) {
       *score += const_.ItemQualityBonus(w_.cboItmQual[k].ListIndex());
       for (int g = 0; g < ui::kGemsPerItem; ++g) {

@@ -3,42 +3,12 @@
 #include <string>
 
 #include "calc/calculator.h"
-#include "calc/effect_list.h"
 #include "common/convert.h"
 #include "common/error.h"
 
 namespace gw {
 
 namespace {
-
-// The 53 value labels in panel order: stats, resists, hits, power, focus, skills.
-constexpr int kStatFirst = 0;
-constexpr int kResistFirst = 8;
-constexpr int kHits = 17;
-constexpr int kPower = 18;
-constexpr int kFocusFirst = 19;
-constexpr int kSkillFirst = 27;
-constexpr int kValueLabels = 53;
-
-// Where a gem of a type and effect is counted; -1 for "Unused".
-int TargetLabel(int type, int effect) {
-  switch (type) {
-    case ui::kStat:
-      return kStatFirst + effect;
-    case ui::kResist:
-      return kResistFirst + effect;
-    case ui::kHits:
-      return kHits;
-    case ui::kPower:
-      return kPower;
-    case ui::kFocus:
-      return kFocusFirst + effect;
-    case ui::kSkill:
-      return kSkillFirst + effect;
-    default:
-      return -1;
-  }
-}
 
 // The value a caption holds after `sum` is written into it as text and read back: the sum
 // rounded to the 15 significant digits the text keeps. Whole sums keep every digit.
@@ -51,8 +21,8 @@ double AsCaptionValue(double sum) {
 
 void Calculator::DisplayTotal() {
   // Every label starts from "0"; the running sums are kept as the values their captions would
-  // read back, so the result is exactly that of adding caption by caption.
-  std::array<double, kValueLabels> total{};
+  // read back, so the result is exactly that of adding caption by caption. By gem type and row.
+  std::array<std::array<double, ui::kMaxPanelRows>, ui::kGemTypes.size()> total{};
   for (int k = 0; k < ui::kGemSlotCount; ++k) {
     const int type = w_.cboType[k].ListIndex();
     if (type == -1) continue;
@@ -66,31 +36,23 @@ void Calculator::DisplayTotal() {
       if (rounded == -1) continue;
     }
     const int effect = w_.cboEffect[k].ListIndex();
-    if (effect == -1) continue;
-    const int label = TargetLabel(type, effect);
-    if (label == -1) continue;
+    if (effect == -1 || type == ui::kUnused) continue;
     // The effect lists hold exactly one entry per panel row, so this only guards the invariant.
-    if (effect >= EffectCount(type)) {
+    if (effect >= ui::EffectCount(type)) {
       throw RuntimeError(
           ErrorKind::IndexOutOfRange,
           w_.cboEffect[k].name() + ": effect " + std::to_string(effect) + " has no value label");
     }
-    total[static_cast<size_t>(label)] = AsCaptionValue(total[static_cast<size_t>(label)] + amount);
+    double& sum = total[static_cast<size_t>(type)][static_cast<size_t>(effect)];
+    sum = AsCaptionValue(sum + amount);
   }
 
-  auto show = [&](ui::Label& label, int index) {
-    label.SetCaption(NumberToText(total[static_cast<size_t>(index)]));
-  };
-  for (int i = 0; i < 8; ++i)
-    show(w_.lblStatVal[i], kStatFirst + i);
-  for (int i = 0; i < 9; ++i)
-    show(w_.lblResVal[i], kResistFirst + i);
-  show(w_.lblHitsVal, kHits);
-  show(w_.lblPowVal, kPower);
-  for (int i = 0; i < 8; ++i)
-    show(w_.lblFocusVal[i], kFocusFirst + i);
-  for (int i = 0; i < 26; ++i)
-    show(w_.lblSkillVal[i], kSkillFirst + i);
+  for (const ui::Panel& panel : ui::kPanels) {
+    for (size_t row = 0; row < panel.rows.size(); ++row) {
+      w_.ValueLabel(panel.type, static_cast<int>(row))
+          .SetCaption(NumberToText(total[static_cast<size_t>(panel.type)][row]));
+    }
+  }
 }
 
 }  // namespace gw

@@ -1,5 +1,4 @@
-// Which effects and amounts each gem type offers. Shared by the main window's gem slots and the
-// search window's rows, so both fill their effect lists the same way.
+// Which effects and amounts each gem type offers to the main window's gem slots.
 #pragma once
 
 #include <optional>
@@ -10,15 +9,9 @@
 
 namespace gw {
 
-// The gem type number of an exact, case-sensitive type name ("Unused" .. "Skill").
-std::optional<int> GemTypeNumber(std::string_view type_name);
-
-// How many effects a type's list holds: Unused 0, Stat 8, Resist 9, Hits 1, Power 1, Focus 8,
-// Skill 26. Fixed by the character panels, not by the data file.
-int EffectCount(int gem_type);
-
-// Refills `list` with the effect names of the named type, blank names included; leaves it as it
-// is when the name is not a type. Chooses nothing.
+// Refills `list` with the effect names of the named type, one per row of its character panel
+// (ui::EffectCount), blank names included; leaves it as it is when the name is not a type.
+// Chooses nothing.
 void FillEffectList(ui::ComboBox& list, std::string_view type_name, const ReferenceTables& tables);
 
 // The amount list's entry for a gem type and level: the table's Amount, shown times 1.5 with the

@@ -3,19 +3,14 @@
 #include <cmath>
 
 #include "common/convert.h"
-#include "common/error.h"
 
 namespace gw {
 
 std::optional<float> GemPrice(const GemLevel& level, const GemAmount& amount) {
-  try {
-    float p = ToSingle(static_cast<double>(level.UnitCount) * level.UnitPrice);
-    p = ToSingle(static_cast<double>(p) + amount.CostUnitsA * 0.004);
-    p = ToSingle(static_cast<double>(p) + amount.CostUnitsB * 0.006);
-    return p;
-  } catch (const RuntimeError&) {
-    return std::nullopt;
-  }
+  std::optional<float> p = TryToSingle(static_cast<double>(level.UnitCount) * level.UnitPrice);
+  if (p) p = TryToSingle(static_cast<double>(*p) + amount.CostUnitsA * 0.004);
+  if (p) p = TryToSingle(static_cast<double>(*p) + amount.CostUnitsB * 0.006);
+  return p;
 }
 
 std::string CoinText(float price) {

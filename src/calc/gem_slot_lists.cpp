@@ -27,7 +27,7 @@ void Calculator::cboItmQual_Click(int iItem) {
 }
 
 void Calculator::AssignAmount(int iGemNo, std::string_view sGemType) {
-  const std::optional<int> type = GemTypeNumber(sGemType);
+  const std::optional<int> type = ui::GemTypeNumber(sGemType);
   if (!type) return;
   ui::ComboBox& amounts = w_.cboAmount[iGemNo];
   amounts.Clear();

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "common/error.h"
@@ -108,39 +107,67 @@ double ParseNumber(std::string_view text) {
   return value == 0 ? 0.0 : value;  // no negative zero
 }
 
+std::string OverflowDetail(double x, NumberKind kind) {
+  switch (kind) {
+    case NumberKind::Int16:
+      return NumberToText(x) + " is outside -32768..32767";
+    case NumberKind::Byte:
+      return NumberToText(x) + " is outside 0..255";
+    case NumberKind::Single:
+      break;
+  }
+  return NumberToText(x) + " is too large for single precision";
+}
+
 namespace {
 
-[[noreturn]] void ThrowOutside(double x, std::string_view range) {
-  throw RuntimeError(ErrorKind::Overflow, NumberToText(x) + " is outside " + std::string(range));
+bool FitsInt16(double whole) {
+  return whole >= -32768.0 && whole <= 32767.0;  // false for NaN
+}
+
+template <class Number>
+Number OrOverflow(std::optional<Number> value, double x, NumberKind kind) {
+  if (!value) throw RuntimeError(ErrorKind::Overflow, OverflowDetail(x, kind));
+  return *value;
 }
 
 }  // namespace
 
-int16_t ToInt16(double x) {
+std::optional<int16_t> TryToInt16(double x) {
   const double r = std::nearbyint(x);
-  if (!(r >= -32768.0 && r <= 32767.0)) ThrowOutside(x, "-32768..32767");
+  if (!FitsInt16(r)) return std::nullopt;
   return static_cast<int16_t>(r);
 }
 
-uint8_t ToByte(double x) {
+std::optional<uint8_t> TryToByte(double x) {
   const double r = std::nearbyint(x);
-  if (!(r >= 0.0 && r <= 255.0)) ThrowOutside(x, "0..255");
+  if (!(r >= 0.0 && r <= 255.0)) return std::nullopt;
   return static_cast<uint8_t>(r);
+}
+
+std::optional<float> TryToSingle(double x) {
+  // From this magnitude on, rounding to single precision gives infinity.
+  constexpr double kSingleLimit = 0x1.ffffffp+127;
+  if (!(std::fabs(x) < kSingleLimit)) return std::nullopt;
+  return static_cast<float>(x);
+}
+
+int16_t ToInt16(double x) {
+  return OrOverflow(TryToInt16(x), x, NumberKind::Int16);
+}
+
+uint8_t ToByte(double x) {
+  return OrOverflow(TryToByte(x), x, NumberKind::Byte);
+}
+
+float ToSingle(double x) {
+  return OrOverflow(TryToSingle(x), x, NumberKind::Single);
 }
 
 int16_t FloorInt16(double x) {
   const double r = std::floor(x);
-  if (!(r >= -32768.0 && r <= 32767.0)) ThrowOutside(x, "-32768..32767");
+  if (!FitsInt16(r)) throw RuntimeError(ErrorKind::Overflow, OverflowDetail(x, NumberKind::Int16));
   return static_cast<int16_t>(r);
-}
-
-float ToSingle(double x) {
-  // From this magnitude on, rounding to single precision gives infinity.
-  constexpr double kSingleLimit = 0x1.ffffffp+127;
-  if (!(std::fabs(x) < kSingleLimit)) {
-    throw RuntimeError(ErrorKind::Overflow, NumberToText(x) + " is too large for single precision");
-  }
-  return static_cast<float>(x);
 }
 
 namespace {
@@ -157,9 +184,11 @@ std::string ShortestText(double x, int significant) {
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<int64_t>(x));
     return std::string(buffer.data(), result.ptr);
   }
+  // to_chars never consults the locale, so the decimal point is "." under any environment.
   std::array<char, 40> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.*g", significant, x);
-  std::string text(buffer.data());
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                    std::chars_format::general, significant);
+  std::string text(buffer.data(), result.ptr);
   for (char& c : text) {
     if (c == 'e') c = 'E';
   }
@@ -196,11 +225,15 @@ std::string FormatNumber(double x, std::string_view pattern) {
   int int_digits = 0;  // digits before the decimal point
   if (x != 0) {
     std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.14e", std::fabs(x));
-    const std::string text(buffer.data());
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                      std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
     const size_t e = text.find('e');
-    digits = text.substr(0, 1) + text.substr(2, e - 2);
-    int_digits = std::stoi(text.substr(e + 1)) + 1;
+    digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    // The exponent: "e+05", "e-03".
+    const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), int_digits);
+    ++int_digits;
   }
   const int keep = int_digits + decimals;
   if (keep < 0) {

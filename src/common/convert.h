@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,16 @@ uint8_t ToByte(double x);
 int16_t FloorInt16(double x);
 // Rounds to single precision; a value that single precision cannot hold is an Overflow error.
 float ToSingle(double x);
+
+// The same three conversions for callers to whom a value out of range means no value.
+std::optional<int16_t> TryToInt16(double x);
+std::optional<uint8_t> TryToByte(double x);
+std::optional<float> TryToSingle(double x);
+
+// What the Overflow error of a conversion says about `x`: "300 is outside 0..255",
+// "1E+39 is too large for single precision".
+enum class NumberKind { Int16, Byte, Single };
+std::string OverflowDetail(double x, NumberKind kind);
 
 // Shortest decimal text: "12", "2.5", "-0.25"; at most 7 significant digits for single and 15
 // for double precision; exponent form ("1E+20") only where those digits cannot show the value.

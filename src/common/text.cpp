@@ -1,10 +1,13 @@
 #include "common/text.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
-#include <memory>
 
 #include "common/error.h"
 
@@ -27,22 +30,81 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  auto fail = [&](int error_number) -> RuntimeError {
+namespace {
+
+// What a path that is no regular file turned out to be, for the message.
+const char* KindOfFile(mode_t mode) {
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a regular file";
+}
+
+// The system's reason in English, like every other message of the program, whatever language
+// the environment asks the C library for.
+std::string ErrorText(int error_number) {
+  const char* text = ::strerrordesc_np(error_number);
+  return text != nullptr ? text : "error " + std::to_string(error_number);
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size) {
+  auto fail = [&](const std::string& reason) {
     return RuntimeError(ErrorKind::FileNotFound,
-                        path.string() + " cannot be read (" + std::strerror(error_number) + ")");
+                        path.string() + " cannot be read (" + reason + ")");
   };
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) throw fail(EISDIR);
-  errno = 0;
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) throw fail(errno != 0 ? errno : ENOENT);
-  std::string content;
-  char buffer[65536];
+  // Non-blocking, so that opening a pipe returns at once; what was opened is then checked by its
+  // descriptor, so nothing can be swapped in between the check and the read.
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (file.get() < 0) throw fail(ErrorText(errno));
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) throw fail(ErrorText(errno));
+  if (!S_ISREG(info.st_mode)) throw fail(std::string("it is ") + KindOfFile(info.st_mode));
+  const auto too_large = [&] {
+    return fail("it is larger than " + std::to_string(max_size >> 20) + " MB");
+  };
+  if (static_cast<uint64_t>(info.st_size) > max_size) throw too_large();
+
+  std::string content(static_cast<size_t>(info.st_size), '\0');
   size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-    content.append(buffer, got);
-  if (std::ferror(file.get())) throw fail(errno != 0 ? errno : EIO);
+  for (;;) {
+    if (got == content.size()) {
+      // The file may have grown since it was measured: read on, within the limit.
+      if (content.size() >= max_size) {
+        char probe = 0;
+        const ssize_t more = ::read(file.get(), &probe, 1);
+        if (more == 0) break;
+        if (more > 0) throw too_large();
+        if (errno == EINTR) continue;
+        throw fail(ErrorText(errno));
+      }
+      content.resize(std::min<uint64_t>(max_size, content.size() + 65536));
+    }
+    const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw fail(ErrorText(errno));
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  content.resize(got);
   return content;
 }
 
@@ -50,6 +112,11 @@ std::string ReadWholeStream(std::istream& in) {
   std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (in.bad()) throw RuntimeError(ErrorKind::FileNotFound, "the stream cannot be read");
   return content;
+}
+
+LineReader::LineReader(std::string_view text) : text_(text) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text_.substr(0, kByteOrderMark.size()) == kByteOrderMark) position_ = kByteOrderMark.size();
 }
 
 bool LineReader::Next(std::string_view& line) {

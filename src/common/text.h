@@ -3,6 +3,7 @@
 // line.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <istream>
 #include <string>
@@ -17,17 +18,24 @@ std::string_view MidRest(std::string_view line, size_t start);
 // Without leading and trailing blanks (spaces only; tabs are kept).
 std::string_view Trim(std::string_view text);
 
-// The whole content of a file. A file that cannot be opened or read (missing, a folder, no
-// permission) is a FileNotFound error whose detail names the path and the reason.
-std::string ReadWholeFile(const std::filesystem::path& path);
+// The largest file the program reads: far beyond any real item set or data file, and small
+// enough that reading one whole stays harmless.
+inline constexpr uint64_t kMaxFileSize = uint64_t{256} << 20;
+
+// The whole content of a regular file (or of a symbolic link to one), read in one allocation of
+// its size. Anything else (a folder, device, pipe or socket), a file over `max_size` bytes and a
+// file that cannot be opened or read are FileNotFound errors whose detail names the path and
+// the reason. Never blocks: a pipe is refused, not waited on.
+std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size = kMaxFileSize);
 // The rest of a stream; a stream that fails while reading is a FileNotFound error.
 std::string ReadWholeStream(std::istream& in);
 
 // Splits text into lines; CR LF, CR alone and LF alone each end a line and are not part of it.
-// A last line without an ending still counts; empty text has no lines.
+// A last line without an ending still counts; empty text has no lines. A UTF-8 byte-order mark
+// that an editor put at the very start is no part of the first line.
 class LineReader {
  public:
-  explicit LineReader(std::string_view text) : text_(text) {}
+  explicit LineReader(std::string_view text);
 
   // The next line, valid as long as the text is; false at the end.
   bool Next(std::string_view& line);

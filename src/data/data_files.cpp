@@ -236,8 +236,13 @@ void InitData(const std::filesystem::path& folder, ReferenceTables& tables) {
     try {
       text = ReadWholeFile(path);
     } catch (const RuntimeError&) {
+      // Only a file that is not there at all is "missing"; a link loop, a pipe or a folder in
+      // its place keeps the reason the reading gave.
       std::error_code ignored;
-      if (std::filesystem::exists(path, ignored)) throw;
+      if (std::filesystem::symlink_status(path, ignored).type() !=
+          std::filesystem::file_type::not_found) {
+        throw;
+      }
       throw RuntimeError(ErrorKind::FileNotFound,
                          std::string(FileName(file)) + " is missing from " + folder.string());
     }

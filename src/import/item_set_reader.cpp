@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "common/convert.h"
-#include "common/error.h"
 #include "common/text.h"
 #include "data/reference_tables.h"
 
@@ -56,7 +55,9 @@ class ItemLine {
     return reading_.sources[static_cast<size_t>(item_)][static_cast<size_t>(gem_)];
   }
 
-  std::optional<uint8_t> Byte(const char* field) { return Converted(field, ToByte); }
+  std::optional<uint8_t> Byte(const char* field) {
+    return Converted(field, TryToByte(number_value_), NumberKind::Byte);
+  }
   std::optional<uint8_t> Quality(const char* field) {
     const std::optional<uint8_t> quality = Byte(field);
     if (quality && *quality > kMaxQualityChoice) {
@@ -66,7 +67,9 @@ class ItemLine {
     }
     return quality;
   }
-  std::optional<float> Single(const char* field) { return Converted(field, ToSingle); }
+  std::optional<float> Single(const char* field) {
+    return Converted(field, TryToSingle(number_value_), NumberKind::Single);
+  }
 
   int number_of_line() const { return number_; }
 
@@ -80,13 +83,9 @@ class ItemLine {
  private:
   // The line's number converted; a value the conversion refuses is reported and skipped.
   template <class Result>
-  std::optional<Result> Converted(const char* field, Result (*convert)(double)) {
-    try {
-      return convert(number_value_);
-    } catch (const RuntimeError& e) {
-      Report(std::string(field) + " " + e.detail());
-      return std::nullopt;
-    }
+  std::optional<Result> Converted(const char* field, std::optional<Result> value, NumberKind kind) {
+    if (!value) Report(std::string(field) + " " + OverflowDetail(number_value_, kind));
+    return value;
   }
 
   void Report(std::string reason) {

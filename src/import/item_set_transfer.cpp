@@ -50,7 +50,7 @@ void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& so
         } else {
           problems.Add(from.gem_id,
                        "effect " + std::to_string(gem.EffectIndex) + " is outside the " +
-                           std::to_string(EffectCount(gem.GemType)) + " effects of a " +
+                           std::to_string(ui::EffectCount(gem.GemType)) + " effects of a " +
                            std::string(ui::kGemTypes[gem.GemType]) + " gem");
         }
       }

@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QTimer>
 #include <utility>
 
 #include "common/error.h"
+#include "qt/message_box.h"
 #include "qt/qt_text.h"
 
 namespace gw::qt {
@@ -59,7 +61,30 @@ class MainShell : public QMainWindow {
   MainForm& form_;
 };
 
-void ApplyProgramFont() {
+namespace {
+
+// The platform's style, with the arrow of every combo box a few pixels narrower and its text
+// field that much wider.
+class CompactComboStyle : public QProxyStyle {
+ public:
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
+    if (control == CC_ComboBox && sub == SC_ComboBoxArrow) rect.setLeft(rect.left() + kNarrower);
+    if (control == CC_ComboBox && sub == SC_ComboBoxEditField) {
+      rect.setRight(rect.right() + kNarrower);
+    }
+    return rect;
+  }
+
+ private:
+  static constexpr int kNarrower = 4;
+};
+
+}  // namespace
+
+void ApplyProgramLook() {
+  QApplication::setStyle(new CompactComboStyle);  // the application owns it
   QFont font = QApplication::font();
   font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "Nimbus Sans"});
   font.setPixelSize(10);
@@ -69,7 +94,7 @@ void ApplyProgramFont() {
 namespace {
 
 void DefaultError(const std::string& title, const std::string& text) {
-  QMessageBox::critical(nullptr, ToQString(title), ToQString(text));
+  ShowMessageBox(QMessageBox::Critical, nullptr, title, text);
 }
 
 void DefaultTerminate(int status) {
@@ -96,7 +121,7 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
     if (hooks_.show_message) {
       hooks_.show_message(title, text);
     } else {
-      QMessageBox::information(main_window(), ToQString(title), ToQString(text));
+      ShowMessageBox(QMessageBox::Information, main_window(), title, text);
     }
   };
   w.present_modal = [this](ui::Window& child) { PresentModal(child); };

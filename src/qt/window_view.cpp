@@ -46,6 +46,9 @@ struct WindowView::Binding : ui::ViewHook {
   QAction* action = nullptr;
   uint64_t list_version = std::numeric_limits<uint64_t>::max();
   bool dirty = false;
+  // True while an editable combo box commits what was typed into it (focus leaving it, Enter):
+  // Qt then selects an equal entry and reports it as activated, but typing is no choice.
+  bool committing_typed_text = false;
 
   void ModelChanged() override {
     if (dirty || (widget == nullptr && action == nullptr)) return;  // unbuilt: read when built
@@ -75,6 +78,22 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
       break;
   }
   return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// A caption that does not fit its label is shortened visibly ("12…"), never cut into another
+// number, and shown whole in a tooltip. A label that shows a result tells assistive technology
+// what it is and what it shows ("Gem 1 cost: 66g 86s 59c"): Qt reports a fixed accessible name
+// instead of the text, which would silence the figure.
+void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
+  const int room = label.contentsRect().width() - 2 * label.margin();
+  const QFontMetrics metrics = label.fontMetrics();
+  const bool fits = metrics.horizontalAdvance(caption) <= room;
+  label.setText(fits ? caption : metrics.elidedText(caption, Qt::ElideRight, room));
+  label.setToolTip(fits ? QString() : caption);
+  if (accessible_name.empty()) return;
+  QString name = ToQString(accessible_name);
+  if (!caption.isEmpty()) name += ": " + caption;
+  if (label.accessibleName() != name) label.setAccessibleName(name);
 }
 
 }  // namespace
@@ -200,19 +219,16 @@ void WindowView::Build(Binding& b) {
       break;
     }
     case ControlKind::ComboBox: {
-      auto& box = As<ui::ComboBox>(c);
       auto* w = new QComboBox(parent);
-      if (box.style == ui::ComboStyle::Editable) {
-        w->setEditable(true);
-        w->setInsertPolicy(QComboBox::NoInsert);
-        w->setCompleter(nullptr);  // completion would change the text behind the model's back
-        connect(w->lineEdit(), &QLineEdit::textEdited, this, [run, c](const QString& text) {
-          run([&] { As<ui::ComboBox>(c).UserTyped(FromQString(text)); });
-        });
-      }
+      if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
       // Only the player's choice: setting the index from the model raises no `activated`.
-      connect(w, &QComboBox::activated, this,
-              [run, c](int index) { run([&] { As<ui::ComboBox>(c).SetListIndex(index); }); });
+      connect(w, &QComboBox::activated, this, [this, run, c, &b](int index) {
+        if (b.committing_typed_text) {
+          Apply(b);  // back to what the model holds: the typed text, nothing chosen
+          return;
+        }
+        run([&] { As<ui::ComboBox>(c).SetListIndex(index); });
+      });
       widget = w;
       break;
     }
@@ -329,6 +345,22 @@ void WindowView::Build(Binding& b) {
   widget->show();
 }
 
+void WindowView::MakeEditable(QComboBox& box, Binding& b) {
+  ui::Control* c = b.control;
+  // Our own line edit, so that we hear it finish editing before the combo box does: the combo
+  // box's own handler of that signal is connected by setLineEdit, and slots run in the order
+  // they were connected.
+  auto* edit = new QLineEdit(&box);
+  connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
+  box.setLineEdit(edit);
+  connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = false; });
+  box.setInsertPolicy(QComboBox::NoInsert);
+  box.setCompleter(nullptr);  // completion would change the text behind the model's back
+  connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+    gate_.Run([&] { As<ui::ComboBox>(c).UserTyped(FromQString(text)); });
+  });
+}
+
 void WindowView::BuildMenuItem(Binding& b) {
   ui::Control* c = b.control;
   const QString caption = ToQString(As<ui::MenuItem>(c).caption);
@@ -390,7 +422,8 @@ void WindowView::Apply(Binding& b) {
   widget->setEnabled(c->enabled());
   switch (c->kind()) {
     case ControlKind::Label:
-      static_cast<QLabel*>(widget)->setText(ToQString(As<ui::Label>(c).Caption()));
+      ShowCaption(*static_cast<QLabel*>(widget), ToQString(As<ui::Label>(c).Caption()),
+                  c->accessible_name);
       break;
     case ControlKind::TextBox: {
       auto* w = static_cast<QLineEdit*>(widget);

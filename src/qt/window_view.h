@@ -13,6 +13,7 @@
 #include "qt/event_gate.h"
 #include "ui/window.h"
 
+class QComboBox;
 class QMenuBar;
 class QWidget;
 
@@ -50,6 +51,8 @@ class WindowView : public QObject, public Flushable {
   void Build(Binding& binding);
   void BuildPage(const ui::Control& tabs, int page);
   void BuildMenuItem(Binding& binding);
+  // Typing into an editable combo box changes its text, never its choice.
+  void MakeEditable(QComboBox& box, Binding& binding);
   QWidget* ParentFor(const ui::Control& control, QPoint& offset);
   void Apply(Binding& binding);
 

@@ -1,8 +1,9 @@
 #include "search/item_search.h"
 
+#include <optional>
 #include <string>
 
-#include "calc/effect_list.h"
+#include "ui/lists.h"
 
 namespace gw {
 
@@ -20,8 +21,14 @@ void ItemSearchForm::cboType_Click(int Index) {
 }
 
 void ItemSearchForm::AssignEffect(int iGemNo, std::string_view sGemType) {
+  const std::optional<int> type = ui::GemTypeNumber(sGemType);
+  if (!type) return;
+  // The same entries as a gem slot's effect list: one per row of the type's panel.
   ui::ComboBox& effects = w_.cboEffect[iGemNo];
-  FillEffectList(effects, sGemType, ref_);
+  effects.Clear();
+  for (int e = 0; e < ui::EffectCount(*type); ++e) {
+    effects.AddItem(ref_.GemEffectTable(*type, e).EffectName);
+  }
   if (effects.ListCount() > 0) effects.SetListIndex(0);  // no handler: nothing further runs
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <span>
 #include <string_view>
 
 namespace gw::ui {
@@ -53,6 +55,48 @@ inline constexpr std::array<std::string_view, 26> kSkillRows = {
     "L. Weap.", "Light",    "Mana",       "Mentalism", "Music",     "Nature",   "Nurture",
     "Parry",    "Piercing", "Rec. Bow",   "Regrowth",  "Shield",    "Stealth",  "Valor",
     "Void",     "Arboreal", "Creeping",   "Scythe",    "Verdant"};
+
+inline constexpr std::array<std::string_view, 1> kHitsRows = {"Hits"};
+inline constexpr std::array<std::string_view, 1> kPowerRows = {"Power"};
+
+// One character panel: the gem type whose gems it counts and its row captions in row order. Row i
+// shows effect index i of that type, so a type's effect list has one entry per row.
+struct Panel {
+  GemType type;
+  std::span<const std::string_view> rows;
+};
+
+// The panels in the order of their value labels.
+inline constexpr std::array<Panel, 6> kPanels = {{{kStat, kStatRows},
+                                                  {kResist, kResistRows},
+                                                  {kHits, kHitsRows},
+                                                  {kPower, kPowerRows},
+                                                  {kFocus, kFocusRows},
+                                                  {kSkill, kSkillRows}}};
+
+// The row captions of a gem type's panel; none for "Unused" or a number that is no type.
+constexpr std::span<const std::string_view> PanelRows(int gem_type) {
+  for (const Panel& panel : kPanels) {
+    if (panel.type == gem_type) return panel.rows;
+  }
+  return {};
+}
+
+// How many effects a type's list holds: one per row of its panel.
+constexpr int EffectCount(int gem_type) {
+  return static_cast<int>(PanelRows(gem_type).size());
+}
+
+// The most rows a panel has.
+inline constexpr size_t kMaxPanelRows = kSkillRows.size();
+
+// The gem type number of an exact, case-sensitive type name ("Unused" .. "Skill").
+constexpr std::optional<int> GemTypeNumber(std::string_view type_name) {
+  for (size_t t = 0; t < kGemTypes.size(); ++t) {
+    if (kGemTypes[t] == type_name) return static_cast<int>(t);
+  }
+  return std::nullopt;
+}
 
 // Item kinds of the search window.
 inline constexpr std::array<std::string_view, 6> kSearchItemKinds = {"Neck", "Cloak", "Jewel",

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/error.h"
+
 namespace gw::ui {
 
 namespace {
@@ -95,20 +97,24 @@ void MainWindow::BuildTopStrip() {
 
 void MainWindow::BuildPanels() {
   // One row: caption label, grey value label "0", text box "0", priority list.
+  // `index` is the row's array index, or -1 for a panel of one row, whose controls are no array.
   auto row = [&](Control* in, int top, const PanelColumns& c, Label& caption, Label& value,
-                 TextBox& text, ComboBox& priority, const std::string& index, const char* names[4],
+                 TextBox& text, ComboBox& priority, int index, const char* names[4],
                  std::string_view caption_text) {
-    Add(caption, names[0] + index, in, {c.caption_left, top + 45, c.caption_width, kLabelHeight});
+    auto name = [&](int column) {
+      return index < 0 ? std::string(names[column]) : Indexed(names[column], index);
+    };
+    Add(caption, name(0), in, {c.caption_left, top + 45, c.caption_width, kLabelHeight});
     caption.SetCaption(std::string(caption_text));
-    Add(value, names[1] + index, in, {c.value_left, top + 30, c.value_width, 255});
+    Add(value, name(1), in, {c.value_left, top + 30, c.value_width, 255});
     value.back_color = kValueGrey;
     value.alignment = Alignment::Center;
     value.SetCaption("0");
     value.accessible_name = std::string(caption_text) + " total";
-    Add(text, names[2] + index, in, {c.text_left, top + 15, 495, kTextHeight});
+    Add(text, name(2), in, {c.text_left, top + 15, 495, kTextHeight});
     text.SetText("0");
     text.accessible_name = std::string(caption_text) + " cap";
-    Add(priority, names[3] + index, in, {c.priority_left, top, 720, kComboHeight});
+    Add(priority, name(3), in, {c.priority_left, top, 720, kComboHeight});
     FillList(priority, kPriorities);
     priority.accessible_name = std::string(caption_text) + " priority";
   };
@@ -117,7 +123,7 @@ void MainWindow::BuildPanels() {
                   const auto& row_captions) {
     for (size_t i = 0; i < captions.size(); ++i) {
       row(in, first_top + spacing * static_cast<int>(i), c, captions[i], values[i], texts[i],
-          priorities[i], "(" + std::to_string(i) + ")", names, row_captions[i]);
+          priorities[i], static_cast<int>(i), names, row_captions[i]);
     }
   };
 
@@ -134,10 +140,11 @@ void MainWindow::BuildPanels() {
   const PanelColumns single{120, 645, 780, 420, 1260, 1815};
   Add(fraHit, "fraHit", nullptr, {5325, 1065, 3000, 660}).caption = " Hits ";
   const char* hit_names[4] = {"lblHits", "lblHitsVal", "txtHits", "cboHitsPri"};
-  row(&fraHit, 240, single, lblHits, lblHitsVal, txtHits, cboHitsPri, "", hit_names, "Hits");
+  row(&fraHit, 240, single, lblHits, lblHitsVal, txtHits, cboHitsPri, -1, hit_names, kHitsRows[0]);
   Add(fraPower, "fraPower", nullptr, {5325, 1770, 3000, 660}).caption = " Power ";
   const char* power_names[4] = {"lblPower", "lblPowVal", "txtPower", "cboPowPri"};
-  row(&fraPower, 240, single, lblPower, lblPowVal, txtPower, cboPowPri, "", power_names, "Power");
+  row(&fraPower, 240, single, lblPower, lblPowVal, txtPower, cboPowPri, -1, power_names,
+      kPowerRows[0]);
 
   // The scrolling panels: a bordered viewport clipping a taller panel, a bar beside it.
   const PanelColumns scrolled{60, 795, 870, 420, 1320, 1845};
@@ -159,6 +166,28 @@ void MainWindow::BuildPanels() {
   Add(VScrollSki, "VScrollSki", &fraSkills, {2685, 255, 255, 2700}).accessible_name =
       "Scroll skills";
   MainPictureSki.scroll_bar = &VScrollSki;
+}
+
+Label& MainWindow::ValueLabel(GemType gem_type, int row) {
+  if (row < 0 || row >= EffectCount(gem_type)) {
+    throw RuntimeError(ErrorKind::IndexOutOfRange, "the " + std::string(kGemTypes.at(gem_type)) +
+                                                       " panel has no row " + std::to_string(row));
+  }
+  const auto r = static_cast<size_t>(row);
+  switch (gem_type) {
+    case kStat:
+      return lblStatVal[r];
+    case kResist:
+      return lblResVal[r];
+    case kHits:
+      return lblHitsVal;
+    case kPower:
+      return lblPowVal;
+    case kFocus:
+      return lblFocusVal[r];
+    default:
+      return lblSkillVal[r];
+  }
 }
 
 void MainWindow::BuildItems() {

@@ -43,15 +43,16 @@ class MainWindow : public Window {
   TextBox txtCName, txtCLevel;
   CommandButton cmdExit;
 
-  // Character panels; row i of a panel is effect index i of its gem type.
+  // Character panels, sized and captioned by kPanels; row i of a panel is effect index i of its
+  // gem type.
   Frame fraStats;
-  std::array<Label, 8> lblStat, lblStatVal;
-  std::array<TextBox, 8> txtStat;
-  std::array<ComboBox, 8> cboStatsPri;
+  std::array<Label, kStatRows.size()> lblStat, lblStatVal;
+  std::array<TextBox, kStatRows.size()> txtStat;
+  std::array<ComboBox, kStatRows.size()> cboStatsPri;
   Frame fraResists;
-  std::array<Label, 9> lblResist, lblResVal;
-  std::array<TextBox, 9> txtResist;
-  std::array<ComboBox, 9> cboResPri;
+  std::array<Label, kResistRows.size()> lblResist, lblResVal;
+  std::array<TextBox, kResistRows.size()> txtResist;
+  std::array<ComboBox, kResistRows.size()> cboResPri;
   Frame fraHit;
   Label lblHits, lblHitsVal;
   TextBox txtHits;
@@ -63,15 +64,18 @@ class MainWindow : public Window {
   Frame fraForuc;
   PictureBox MainPictureFoc, ScrollPictureFoc;
   VScrollBar VScrollFoc;
-  std::array<Label, 8> lblFocus, lblFocusVal;
-  std::array<TextBox, 8> txtFocusMax;
-  std::array<ComboBox, 8> cboFocusPri;
+  std::array<Label, kFocusRows.size()> lblFocus, lblFocusVal;
+  std::array<TextBox, kFocusRows.size()> txtFocusMax;
+  std::array<ComboBox, kFocusRows.size()> cboFocusPri;
   Frame fraSkills;
   PictureBox MainPictureSki, ScrollPictureSki;
   VScrollBar VScrollSki;
-  std::array<Label, 26> lblSkill, lblSkillVal;
-  std::array<TextBox, 26> txtSkillMax;
-  std::array<ComboBox, 26> cboSkillPri;
+  std::array<Label, kSkillRows.size()> lblSkill, lblSkillVal;
+  std::array<TextBox, kSkillRows.size()> txtSkillMax;
+  std::array<ComboBox, kSkillRows.size()> cboSkillPri;
+
+  // The grey value label of row `row` of gem type `gem_type`'s panel (see kPanels).
+  Label& ValueLabel(GemType gem_type, int row);
 
   // The item tabs and the five buttons drawn over their strip.
   TabContainer SSTab1;

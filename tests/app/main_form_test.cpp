@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "common/error.h"
 #include "support/snapshot.h"
@@ -149,16 +150,33 @@ TEST_F(MainFormTest, ExitUnloadsTheWindow) {
   EXPECT_FALSE(w.loaded());
 }
 
-TEST(MainFormStartUp, AMissingDataFileStopsFormLoadNamingTheFile) {
-  test::SampleDataCopy folder;
-  std::filesystem::remove(folder.path() / "velmora.dat");
-  MainForm form(folder.path());
-  try {
-    form.Form_Load();
-    FAIL();
-  } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
-    EXPECT_NE(e.detail().find("velmora.dat"), std::string::npos);
+TEST(MainFormStartUp, ADataFileThatCannotBeReadStopsFormLoadNamingFileAndReason) {
+  const struct {
+    const char* name;
+    void (*replace)(const std::filesystem::path& file);
+    const char* reason;
+  } cases[] = {
+      {"missing", [](const auto&) {}, "velmora.dat is missing from "},
+      {"named pipe", [](const auto& f) { ::mkfifo(f.c_str(), 0600); }, "it is a named pipe"},
+      {"link to a device", [](const auto& f) { std::filesystem::create_symlink("/dev/zero", f); },
+       "it is a device"},
+      {"link loop", [](const auto& f) { std::filesystem::create_symlink(f, f); },
+       "Too many levels of symbolic links"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::SampleDataCopy folder;
+    std::filesystem::remove(folder.path() / "velmora.dat");
+    c.replace(folder.path() / "velmora.dat");
+    MainForm form(folder.path());
+    try {
+      form.Form_Load();
+      ADD_FAILURE() << "loaded";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
+      EXPECT_NE(e.detail().find("velmora.dat"), std::string::npos);
+      EXPECT_NE(e.detail().find(c.reason), std::string::npos) << e.detail();
+    }
   }
 }
 

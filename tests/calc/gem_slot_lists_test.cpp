@@ -71,8 +71,8 @@ TEST_F(GemSlotLists, ATextThatIsNoTypeLeavesTheListsAlone) {
   EXPECT_EQ(w.cboAmount[0].ListCount(), 10);
   EXPECT_EQ(w.cboAmount[0].ListIndex(), 2);
   EXPECT_EQ(w.cboEffect[0].ListCount(), 8);
-  EXPECT_EQ(GemTypeNumber("Skill"), 6);
-  EXPECT_EQ(GemTypeNumber("skill"), std::nullopt);
+  EXPECT_EQ(ui::GemTypeNumber("Skill"), 6);
+  EXPECT_EQ(ui::GemTypeNumber("skill"), std::nullopt);
 }
 
 TEST_F(GemSlotLists, AChoiceReEvaluatesOnlyItsGemAndAnItemQualityItsItem) {

@@ -1,6 +1,7 @@
 #include "import/item_set_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -146,6 +147,14 @@ TEST_F(ImportTest, ACancelledUnreadableItemlessOrEmptyFileChangesNothing) {
   EXPECT_NE(messages[0].find("Nothing was imported."), std::string::npos);
   ImportFile(folder.path().string());  // a folder
   EXPECT_EQ(messages.size(), 2u);
+  ImportFile("/dev/zero");  // would never end
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[2], "/dev/zero cannot be read (it is a device). Nothing was imported.");
+  ASSERT_EQ(::mkfifo((folder.path() / "pipe").c_str(), 0600), 0);
+  ImportFile((folder.path() / "pipe").string());  // would wait for a writer
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_NE(messages[3].find("(it is a named pipe)"), std::string::npos);
+  messages.erase(messages.begin() + 2, messages.end());
   Import("[Chest]\n\nName=Runed Hauberk\n");
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_NE(messages[2].find("set.txt\" holds no item lines"), std::string::npos);

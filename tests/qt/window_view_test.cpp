@@ -22,14 +22,18 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
+#include <clocale>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/error.h"
+#include "qt/message_box.h"
 #include "qt/program.h"
 #include "qt/tab_strip.h"
+#include "support/snapshot.h"
 #include "support/test_data.h"
 
 namespace gw::qt {
@@ -102,16 +106,6 @@ TEST_F(ProgramTest, AChoiceInAComboBoxRunsItsHandlerAndTheCascadeReachesTheScree
   EXPECT_EQ(Find<QComboBox>("cboEffect(0)")->currentIndex(), 0);
   EXPECT_EQ(Find<QLabel>("lblOverc(0)")->text().toStdString(), w.lblOverc[0].Caption());
   EXPECT_EQ(Find<QLabel>("lblImbPoint(0)")->text().toStdString(), w.lblImbPoint[0].Caption());
-}
-
-TEST_F(ProgramTest, TypingIntoTheAmountBoxChoosesNothing) {
-  ASSERT_TRUE(program.Start());
-  emit Find<QComboBox>("cboType(1)")->activated(1);
-  QLineEdit* edit = Find<QComboBox>("cboAmount(1)")->lineEdit();
-  QTest::keyClicks(edit, "12");
-  EXPECT_EQ(model().cboAmount[1].Text(), "12");
-  EXPECT_EQ(model().cboAmount[1].ListIndex(), -1);
-  EXPECT_EQ(edit->text(), "12");
 }
 
 TEST_F(ProgramTest, ModelChangesReachTheirWidgets) {
@@ -209,14 +203,16 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
       text = button->text().remove('&');
       room -= qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ? 20 : 8;
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      // Every entry must fit the box's text field, beside its arrow.
+      // Every entry must fit the box's text field, beside its arrow, less the inset the text is
+      // drawn with (a pixel each side; a line edit's two).
       QStyleOptionComboBox option;
       option.initFrom(combo);
       option.editable = combo->isEditable();
       const int field =
           combo->style()
               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-              .width();
+              .width() -
+          (combo->isEditable() ? 4 : 2);
       for (int i = 0; i < combo->count(); ++i) {
         ++checked;
         EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(i)), field)
@@ -404,6 +400,121 @@ TEST(ProgramStartUp, AMissingDataFileIsNamed) {
   Program program(folder.path(), hooks);
   EXPECT_FALSE(program.Start());
   EXPECT_EQ(error, "File not found\n\nImbuePoints.dat is missing from " + folder.path().string());
+}
+
+TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableList) {
+  ASSERT_TRUE(program.Start());
+  QWidget* top = program.main_window();
+  top->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+  int clicks = 0;
+  std::vector<std::string> boxes = {"cboLevel"};
+  for (int slot = 0; slot < ui::kGemSlotCount; ++slot) {
+    boxes.push_back("cboAmount(" + std::to_string(slot) + ")");
+    auto& amount = model().cboAmount[slot];
+    amount.Click = [&clicks, chosen = amount.Click] {
+      ++clicks;
+      chosen();
+    };
+  }
+  for (const std::string& name : boxes) {
+    SCOPED_TRACE(name);
+    const int slot = name == "cboLevel" ? 0 : std::stoi(name.substr(10));
+    program.gate().Run([&] {
+      model().SSTab1.SetTab(ui::ItemOfSlot(slot));
+      model().cboType[slot].SetListIndex(2);
+    });
+    auto* box = Find<QComboBox>(name);
+    const ui::ComboBox& logical = name == "cboLevel" ? model().cboLevel : model().cboAmount[slot];
+    const std::string before = test::Snapshot(model());
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QString::fromStdString(logical.List(2)));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Tab);  // leave the box
+    ASSERT_FALSE(box->hasFocus());
+    box->setFocus();
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(logical.ListIndex(), -1);
+    EXPECT_EQ(box->currentIndex(), -1);
+    EXPECT_EQ(box->currentText().toStdString(), logical.List(2));
+    EXPECT_EQ(clicks, 0);
+    // Nothing but the typed text changed: no level, price, name or points.
+    const std::string typed = test::SnapshotDiff(before, test::Snapshot(model()));
+    EXPECT_EQ(std::count(typed.begin(), typed.end(), '\n'), 1) << typed;
+    EXPECT_NE(typed.find(name), std::string::npos) << typed;
+  }
+  // The arrow keys on the closed box choose, as a choice from the list does.
+  QTest::keyClick(Find<QComboBox>("cboAmount(75)"), Qt::Key_Down);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(model().cboAmount[75].ListIndex(), 0);
+}
+
+TEST_F(ProgramTest, ResultLabelsTellAssistiveTechnologyWhatTheyShow) {
+  ASSERT_TRUE(program.Start());
+  auto spoken = [&](const char* name) {
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(Find<QLabel>(name));
+    return label->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(spoken("lblGemCost(0)"), "Gem 1 cost:  0g 0s 0c");
+  EXPECT_EQ(spoken("lblStatVal(0)"), "STR total: 0");
+  EXPECT_EQ(spoken("lblStat(0)"), "STR");  // a row caption is read as it is
+  program.gate().Run([&] {
+    model().optCraft[0].SetValue(true);
+    model().txtItmlevel[0].SetText("20");
+    model().cboItmQual[0].SetListIndex(6);
+    model().cboType[0].SetListIndex(1);
+    model().cboAmount[0].SetListIndex(9);
+    model().lblStatVal[1].SetCaption("123522");  // wider than its label
+  });
+  EXPECT_EQ(spoken("lblGemCost(0)"), "Gem 1 cost: " + model().lblGemCost[0].Caption());
+  // A caption that names itself is read as it is.
+  EXPECT_EQ(spoken("lblImbPoint(0)"), model().lblImbPoint[0].Caption());
+  EXPECT_NE(model().lblImbPoint[0].Caption(), "Imbue Points: 00.0 / 00");
+  EXPECT_EQ(spoken("lblStatVal(0)"), "STR total: " + model().lblStatVal[0].Caption());
+  EXPECT_NE(model().lblStatVal[0].Caption(), "0");
+  // A value too wide for its label is visibly shortened, never shown as another number.
+  auto* con = Find<QLabel>("lblStatVal(1)");
+  EXPECT_TRUE(con->text().endsWith(QChar(0x2026))) << con->text().toStdString();
+  EXPECT_EQ(con->toolTip(), "123522");
+  EXPECT_EQ(spoken("lblStatVal(1)"), "CON total: 123522");
+}
+
+TEST_F(ProgramTest, AFileNamedLikeMarkupIsShownLiterally) {
+  ASSERT_TRUE(program.Start());
+  test::TempFolder folder;
+  const std::string name = "<font size=7 color=red>ALL PLANS DELETED<b>.txt";
+  chosen_file = folder.Write(name, "ITEM").string();
+  program.gate().Run([&] { model().mnuOpen.Press(); });
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(name), std::string::npos);
+  const auto box = MakeMessageBox(QMessageBox::Information, nullptr, "Open", messages[0]);
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  EXPECT_EQ(box->text().toStdString(), messages[0]);
+}
+
+TEST_F(ProgramTest, ADecimalCommaLocaleChangesNoCaption) {
+  ASSERT_TRUE(program.Start());
+  const auto act = [](Program& p) {
+    p.gate().Run([&] {
+      ui::MainWindow& w = p.form().window();
+      w.CommonDialog.chooser = [] { return (test::ExamplesFolder() / "full-set.txt").string(); };
+      w.mnuOpen.Press();
+      w.cboAmount[2].UserTyped("2.5");
+      w.txtCLevel.SetText("45.5");
+      w.SSTab1.SetTab(4);
+    });
+    return test::Snapshot(p.form().window());
+  };
+  const std::string in_c = act(program);
+  const std::string old_locale = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  Program german(test::SampleDataFolder(), Hooks());
+  ASSERT_TRUE(german.Start());
+  const std::string in_german = act(german);
+  std::setlocale(LC_ALL, old_locale.c_str());
+  EXPECT_EQ(test::SnapshotDiff(in_c, in_german), "");
+  EXPECT_NE(in_c.find("2.5"), std::string::npos);
 }
 
 }  // namespace
