@@ -1,14 +1,16 @@
 // Any bytes as an item set file, read and written into the main window with every cascade: no
-// crash, no sanitizer finding, no run-time error, and the import flag cleared.
+// crash, no sanitizer finding, no run-time error, the import flag cleared, and a report of it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string_view>
 
 #include "app/main_form.h"
 #include "import/item_set_reader.h"
 #include "import/item_set_transfer.h"
+#include "report/report.h"
 
 namespace {
 
@@ -32,5 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   gw::TransferItemSet(reading.ImportedItems, reading.sources, form.window(), form.calculator(),
                       form.reference(), reading.problems);
   form.window().ImportInProgress = false;
+  const gw::report::Report report = gw::report::Collect(form.window(), reading.problems);
+  std::ostringstream sink;
+  gw::report::WriteText(sink, report);
+  gw::report::WriteJson(sink, report);
   return 0;
 }

@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QProxyStyle>
+#include <QTimer>
 #include <cstdio>
 #include <utility>
 
@@ -16,20 +20,46 @@
 
 namespace gw::qt {
 
-// The main window: its close box unloads the model window like "&Exit" does.
+// The main window: its close box unloads the model window like "&Exit" does, and one local file
+// dropped on it is imported as File, "Open..." imports it.
 class MainShell : public QMainWindow {
  public:
-  explicit MainShell(EventGate& gate, ui::Window& model) : gate_(gate), model_(model) {}
+  MainShell(EventGate& gate, MainForm& form) : gate_(gate), form_(form) { setAcceptDrops(true); }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
-    gate_.Run([this] { model_.Unload(); });
+    gate_.Run([this] { form_.window().Unload(); });
     event->accept();
   }
 
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    if (DroppedFile(*event)) event->acceptProposedAction();
+  }
+  void dragMoveEvent(QDragMoveEvent* event) override {
+    if (DroppedFile(*event)) event->acceptProposedAction();
+  }
+  void dropEvent(QDropEvent* event) override {
+    const std::optional<std::filesystem::path> file = DroppedFile(*event);
+    if (!file) return;
+    event->acceptProposedAction();
+    // After the drop has ended: the import's message box must not run inside the drag.
+    QTimer::singleShot(
+        0, this, [this, path = *file] { gate_.Run([this, &path] { form_.OpenItemSet(path); }); });
+  }
+
  private:
+  // Exactly one local file, and no modal window open; anything else is no drop for us.
+  static std::optional<std::filesystem::path> DroppedFile(const QDropEvent& event) {
+    if (QApplication::activeModalWidget() != nullptr) return std::nullopt;
+    const QMimeData* data = event.mimeData();
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return std::nullopt;
+    return std::filesystem::path(FromQString(url.toLocalFile()));
+  }
+
   EventGate& gate_;
-  ui::Window& model_;
+  MainForm& form_;
 };
 
 namespace {
@@ -115,7 +145,7 @@ bool Program::Start() {
     return false;
   }
   ui::MainWindow& w = form_.window();
-  shell_ = std::make_unique<MainShell>(gate_, w);
+  shell_ = std::make_unique<MainShell>(gate_, form_);
   shell_->setWindowTitle(ToQString(w.caption()));
   auto* client = new QWidget(shell_.get());
   shell_->setCentralWidget(client);
@@ -128,6 +158,13 @@ bool Program::Start() {
   shell_->layout()->setSizeConstraint(QLayout::SetFixedSize);
   shell_->show();
   return true;
+}
+
+void Program::OpenWhenShown(std::filesystem::path path) {
+  if (!shell_) return;  // start-up failed: nothing may be imported
+  QTimer::singleShot(0, shell_.get(), [this, path = std::move(path)] {
+    gate_.Run([this, &path] { form_.OpenItemSet(path); });
+  });
 }
 
 void Program::PresentModal(ui::Window& child) {

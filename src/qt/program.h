@@ -47,6 +47,9 @@ class Program {
   // Runs start-up; on success builds and shows the main window. On a run-time error the error is
   // shown, no window is ever built, and the result is false.
   bool Start();
+  // Imports `path` as File, "Open..." does, once the event loop runs, so that its messages
+  // appear over the shown main window. For a file given on the command line.
+  void OpenWhenShown(std::filesystem::path path);
 
   MainForm& form() { return form_; }
   EventGate& gate() { return gate_; }

@@ -1,0 +1,319 @@
+#include "report/report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+namespace gw::report {
+
+namespace {
+
+Figure Of(const ui::Label& label) {
+  return {label.name(), label.Caption()};
+}
+Figure Of(const ui::TextBox& box) {
+  return {box.name(), box.Text()};
+}
+Figure Of(const ui::ComboBox& box) {
+  return {box.name(), box.Text()};
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+template <size_t N>
+Panel PanelOf(const ui::Frame& frame, const std::array<ui::Label, N>& captions,
+              const std::array<ui::Label, N>& values) {
+  Panel panel{Trimmed(frame.caption), {}};
+  for (size_t i = 0; i < N; ++i)
+    panel.rows.push_back({Of(captions[i]), Of(values[i])});
+  return panel;
+}
+
+// Length of the UTF-8 sequence at `at`, or 0 when it is not a valid one (overlong forms,
+// surrogates and code points past U+10FFFF included).
+size_t Utf8SequenceAt(const std::string& s, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
+  const uint8_t lead = byte(at);
+  if (lead < 0x80) return 1;
+  size_t length = 0;
+  uint8_t low = 0x80, high = 0xBF;  // the bounds of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (at + length > s.size()) return 0;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+bool IsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F;
+}
+
+// A figure for the text format: as shown, control characters as "?".
+std::string Printable(const std::string& bytes) {
+  std::string text = ShownText(bytes);
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return IsControl(c); }, '?');
+  return text;
+}
+
+// Characters, not bytes, so that names outside ASCII still line up.
+size_t Width(const std::string& utf8) {
+  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+std::string PadRight(const std::string& text, size_t width) {
+  const size_t w = Width(text);
+  return w >= width ? text : text + std::string(width - w, ' ');
+}
+
+std::string PadLeft(const std::string& text, size_t width) {
+  const size_t w = Width(text);
+  return w >= width ? text : std::string(width - w, ' ') + text;
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+void WriteJsonString(std::ostream& out, const std::string& bytes) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out << '"';
+  for (const char c : ShownText(bytes)) {
+    const auto u = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"':
+        out << "\\\"";
+        break;
+      case '\\':
+        out << "\\\\";
+        break;
+      case '\n':
+        out << "\\n";
+        break;
+      case '\r':
+        out << "\\r";
+        break;
+      case '\t':
+        out << "\\t";
+        break;
+      default:
+        if (IsControl(u)) {
+          out << "\\u00" << kHex[u >> 4] << kHex[u & 0xF];
+        } else {
+          out << c;
+        }
+    }
+  }
+  out << '"';
+}
+
+std::string Number(int value) {
+  char buffer[16];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+bool ItemFigures::HasGems() const {
+  return std::any_of(gems.begin(), gems.end(), [](const GemFigures& gem) {
+    return !gem.type.text.empty() && gem.type.text != "Unused";
+  });
+}
+
+Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
+  Report report;
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    ItemFigures item;
+    item.tab = w.SSTab1.captions[static_cast<size_t>(k)];
+    item.name = Of(w.txtItemName[k]);
+    item.level = Of(w.txtItmlevel[k]);
+    item.quality = Of(w.cboItmQual[k]);
+    item.crafted = w.optCraft[k].Value();
+    item.equipped = w.chkEquip[k].Value();
+    for (int g = 0; g < ui::kGemsPerItem; ++g) {
+      const int i = ui::GemSlot(k, g);
+      item.gems[static_cast<size_t>(g)] = {
+          Of(w.cboType[i]),    Of(w.cboEffect[i]),  Of(w.cboAmount[i]),  Of(w.cboGemQual[i]),
+          Of(w.lblGemName[i]), Of(w.lblGemCost[i]), Of(w.lblGemPoint[i])};
+    }
+    item.imbue_points = Of(w.lblImbPoint[k]);
+    item.overcharge = Of(w.lblOverc[k]);
+    item.cost = Of(w.lblItemCost[k]);
+    report.items.push_back(std::move(item));
+  }
+  report.panels.push_back(PanelOf(w.fraStats, w.lblStat, w.lblStatVal));
+  report.panels.push_back(PanelOf(w.fraResists, w.lblResist, w.lblResVal));
+  report.panels.push_back({Trimmed(w.fraHit.caption), {{Of(w.lblHits), Of(w.lblHitsVal)}}});
+  report.panels.push_back({Trimmed(w.fraPower.caption), {{Of(w.lblPower), Of(w.lblPowVal)}}});
+  report.panels.push_back(PanelOf(w.fraForuc, w.lblFocus, w.lblFocusVal));
+  report.panels.push_back(PanelOf(w.fraSkills, w.lblSkill, w.lblSkillVal));
+  report.skipped = skipped.all();
+  return report;
+}
+
+std::string ShownText(const std::string& bytes) {
+  bool valid = true;
+  for (size_t at = 0; at < bytes.size() && valid;) {
+    const size_t length = Utf8SequenceAt(bytes, at);
+    valid = length != 0;
+    at += length;
+  }
+  if (valid) return bytes;
+  std::string text;
+  for (const char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (u >> 6));
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return text;
+}
+
+void WriteText(std::ostream& out, const Report& report) {
+  // Every gem row of the report shares one set of columns, so two reports diff line by line.
+  enum Column { kType, kEffect, kAmount, kQuality, kName, kPrice, kPoints, kColumns };
+  std::array<size_t, kColumns> width{};
+  size_t tab_width = 0;
+  for (const ItemFigures& item : report.items) {
+    tab_width = std::max(tab_width, Width(item.tab));
+    for (const GemFigures& gem : item.gems) {
+      const std::array<const Figure*, kColumns> cells = {
+          &gem.type, &gem.effect, &gem.amount, &gem.quality, &gem.name, &gem.price, &gem.points};
+      for (size_t c = 0; c < kColumns; ++c)
+        width[c] = std::max(width[c], Width(Printable(cells[c]->text)));
+    }
+  }
+  for (const ItemFigures& item : report.items) {
+    out << PadRight(item.tab + ":", tab_width + 1) << ' ' << Quoted(Printable(item.name.text))
+        << ", level " << Printable(item.level.text) << ", quality " << Printable(item.quality.text)
+        << ", " << (item.crafted ? "crafted" : "dropped") << ", "
+        << (item.equipped ? "equipped" : "not equipped");
+    const std::string totals = Printable(item.imbue_points.text) + " | " +
+                               Printable(item.overcharge.text) + " | " + Printable(item.cost.text);
+    if (!item.HasGems()) {
+      out << ", no gems | " << totals << "\n";
+      continue;
+    }
+    out << "\n";
+    for (size_t g = 0; g < item.gems.size(); ++g) {
+      const GemFigures& gem = item.gems[g];
+      out << "  Gem " << g + 1 << "  " << PadRight(Printable(gem.type.text), width[kType]) << "  "
+          << PadRight(Printable(gem.effect.text), width[kEffect]) << "  "
+          << PadLeft(Printable(gem.amount.text), width[kAmount]) << "  "
+          << PadLeft(Printable(gem.quality.text), width[kQuality]) << "  "
+          << PadRight(Printable(gem.name.text), width[kName]) << "  "
+          << PadLeft(Printable(gem.price.text), width[kPrice]) << "  "
+          << PadLeft(Printable(gem.points.text), width[kPoints]) << "\n";
+    }
+    out << "  " << totals << "\n";
+  }
+  size_t panel_width = 0, caption_width = 0, value_width = 0;
+  for (const Panel& panel : report.panels) {
+    panel_width = std::max(panel_width, Width(panel.name));
+    for (const PanelRow& row : panel.rows) {
+      caption_width = std::max(caption_width, Width(Printable(row.caption.text)));
+      value_width = std::max(value_width, Width(Printable(row.value.text)));
+    }
+  }
+  out << "\n";
+  for (const Panel& panel : report.panels) {
+    for (const PanelRow& row : panel.rows) {
+      out << PadRight(panel.name, panel_width) << "  "
+          << PadRight(Printable(row.caption.text), caption_width) << "  "
+          << PadLeft(Printable(row.value.text), value_width) << "\n";
+    }
+  }
+  if (!report.skipped.empty()) {
+    out << "\nSkipped values:\n";
+    for (const ImportProblem& problem : report.skipped)
+      out << "  line " << Number(problem.line) << ": " << Printable(problem.reason) << "\n";
+  }
+}
+
+void WriteJson(std::ostream& out, const Report& report) {
+  const auto field = [&out](const char* indent, const char* key, const std::string& value,
+                            bool last = false) {
+    out << indent << '"' << key << "\": ";
+    WriteJsonString(out, value);
+    out << (last ? "\n" : ",\n");
+  };
+  out << "{\n  \"items\": [\n";
+  for (size_t k = 0; k < report.items.size(); ++k) {
+    const ItemFigures& item = report.items[k];
+    out << "    {\n";
+    field("      ", "tab", item.tab);
+    field("      ", "name", item.name.text);
+    field("      ", "level", item.level.text);
+    field("      ", "quality", item.quality.text);
+    out << "      \"crafted\": " << (item.crafted ? "true" : "false") << ",\n";
+    out << "      \"equipped\": " << (item.equipped ? "true" : "false") << ",\n";
+    out << "      \"gems\": [\n";
+    for (size_t g = 0; g < item.gems.size(); ++g) {
+      const GemFigures& gem = item.gems[g];
+      out << "        {\n";
+      field("          ", "type", gem.type.text);
+      field("          ", "effect", gem.effect.text);
+      field("          ", "amount", gem.amount.text);
+      field("          ", "quality", gem.quality.text);
+      field("          ", "name", gem.name.text);
+      field("          ", "price", gem.price.text);
+      field("          ", "points", gem.points.text, true);
+      out << (g + 1 < item.gems.size() ? "        },\n" : "        }\n");
+    }
+    out << "      ],\n";
+    field("      ", "imbue_points", item.imbue_points.text);
+    field("      ", "overcharge", item.overcharge.text);
+    field("      ", "cost", item.cost.text, true);
+    out << (k + 1 < report.items.size() ? "    },\n" : "    }\n");
+  }
+  out << "  ],\n  \"character\": [\n";
+  for (size_t p = 0; p < report.panels.size(); ++p) {
+    const Panel& panel = report.panels[p];
+    out << "    {\n";
+    field("      ", "panel", panel.name);
+    out << "      \"rows\": [\n";
+    for (size_t r = 0; r < panel.rows.size(); ++r) {
+      out << "        {\"caption\": ";
+      WriteJsonString(out, panel.rows[r].caption.text);
+      out << ", \"value\": ";
+      WriteJsonString(out, panel.rows[r].value.text);
+      out << (r + 1 < panel.rows.size() ? "},\n" : "}\n");
+    }
+    out << "      ]\n";
+    out << (p + 1 < report.panels.size() ? "    },\n" : "    }\n");
+  }
+  out << "  ],\n  \"skipped\": [";
+  for (size_t s = 0; s < report.skipped.size(); ++s) {
+    out << (s == 0 ? "\n" : ",\n") << "    {\"line\": " << Number(report.skipped[s].line)
+        << ", \"reason\": ";
+    WriteJsonString(out, report.skipped[s].reason);
+    out << "}";
+  }
+  out << (report.skipped.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
+}  // namespace gw::report

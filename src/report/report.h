@@ -1,0 +1,66 @@
+// The plan an item set gives, read from the main window's captions after an import, and written
+// as text for people or as JSON for scripts. Nothing here evaluates anything: every figure is
+// the caption the window holds, so the report and the window cannot disagree.
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "import/import_problems.h"
+#include "ui/main_window.h"
+
+namespace gw::report {
+
+// One shown value and the control that shows it (its name, as "lblGemCost(5)").
+struct Figure {
+  std::string control;
+  std::string text;
+};
+
+struct GemFigures {
+  Figure type, effect, amount, quality, name, price, points;
+};
+
+struct ItemFigures {
+  std::string tab;  // the tab's caption, "Chest" to "Right Wrist"
+  Figure name, level, quality;
+  bool crafted = false;
+  bool equipped = false;
+  std::array<GemFigures, ui::kGemsPerItem> gems;
+  Figure imbue_points, overcharge, cost;
+
+  // True when any gem has a type other than "Unused".
+  bool HasGems() const;
+};
+
+struct PanelRow {
+  Figure caption, value;
+};
+
+struct Panel {
+  std::string name;  // the frame's caption, "Stats" to "Skills"
+  std::vector<PanelRow> rows;
+};
+
+struct Report {
+  std::vector<ItemFigures> items;
+  std::vector<Panel> panels;
+  std::vector<ImportProblem> skipped;
+};
+
+// Reads every figure from the window as it stands.
+Report Collect(const ui::MainWindow& window, const ImportProblems& skipped);
+
+// The text as the window shows it: UTF-8 when the bytes are valid UTF-8, otherwise each byte a
+// Latin-1 character (item names come from single-byte files).
+std::string ShownText(const std::string& bytes);
+
+// Aligned text, one block per item (one line for an item without gems); control characters of
+// names show as "?".
+void WriteText(std::ostream& out, const Report& report);
+// One JSON object, UTF-8, every string escaped.
+void WriteJson(std::ostream& out, const Report& report);
+
+}  // namespace gw::report
