@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iterator>
@@ -81,27 +80,24 @@ std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size) 
   };
   if (static_cast<uint64_t>(info.st_size) > max_size) throw too_large();
 
+  // One allocation of the measured size. Should the file have grown since, what follows is read
+  // in pieces and appended, within the limit.
   std::string content(static_cast<size_t>(info.st_size), '\0');
   size_t got = 0;
+  char more[4096];
   for (;;) {
-    if (got == content.size()) {
-      // The file may have grown since it was measured: read on, within the limit.
-      if (content.size() >= max_size) {
-        char probe = 0;
-        const ssize_t more = ::read(file.get(), &probe, 1);
-        if (more == 0) break;
-        if (more > 0) throw too_large();
-        if (errno == EINTR) continue;
-        throw fail(ErrorText(errno));
-      }
-      content.resize(std::min<uint64_t>(max_size, content.size() + 65536));
-    }
-    const ssize_t n = ::read(file.get(), content.data() + got, content.size() - got);
+    const bool past_measured = got == content.size();
+    char* into = past_measured ? more : content.data() + got;
+    const ssize_t n = ::read(file.get(), into, past_measured ? sizeof more : content.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw fail(ErrorText(errno));
     }
     if (n == 0) break;
+    if (past_measured) {
+      if (content.size() + static_cast<size_t>(n) > max_size) throw too_large();
+      content.append(more, static_cast<size_t>(n));
+    }
     got += static_cast<size_t>(n);
   }
   content.resize(got);

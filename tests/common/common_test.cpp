@@ -125,6 +125,7 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
   std::filesystem::create_symlink(file, dir / "link");
   EXPECT_EQ(ReadWholeFile(dir / "link"), std::string("a\0\n", 3));
   EXPECT_EQ(ReadWholeFile(file, 3).size(), 3u);
+  EXPECT_NE(ReadWholeFile("/proc/self/status").find("VmRSS"), std::string::npos);  // size 0
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
   std::filesystem::create_symlink(dir / "loop", dir / "loop");
   std::filesystem::create_symlink("/dev/zero", dir / "zero");
