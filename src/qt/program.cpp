@@ -24,7 +24,10 @@ namespace gw::qt {
 // dropped on it is imported as File, "Open..." imports it.
 class MainShell : public QMainWindow {
  public:
-  MainShell(EventGate& gate, MainForm& form) : gate_(gate), form_(form) { setAcceptDrops(true); }
+  MainShell(EventGate& gate, MainForm& form) : gate_(gate), form_(form) {
+    setAcceptDrops(true);
+    qApp->installEventFilter(this);
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -38,6 +41,23 @@ class MainShell : public QMainWindow {
   void dragMoveEvent(QDragMoveEvent* event) override {
     if (DroppedFile(*event)) event->acceptProposedAction();
   }
+  // A file dragged over a text box of the window is still a file for the window: a text box
+  // would take its path as text and type it in.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget == this || widget->window() != this) return false;
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (!DroppedFile(*drag)) return false;
+    if (type == QEvent::Drop) {
+      dropEvent(drag);
+    } else {
+      drag->acceptProposedAction();
+    }
+    return true;
+  }
+
   void dropEvent(QDropEvent* event) override {
     const std::optional<std::filesystem::path> file = DroppedFile(*event);
     if (!file) return;

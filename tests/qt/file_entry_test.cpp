@@ -70,6 +70,7 @@ TEST(FileEntry, OnlyOneDroppedLocalFileIsImportedAndNotWhileAModalWindowIsOpen) 
     bool modal_open;
     bool imported;
     bool message;
+    const char* onto = nullptr;  // a widget of the window; nullptr for the window itself
   };
   const Case cases[] = {
       {"one local file", {full_set}, {}, false, true, false},
@@ -78,6 +79,13 @@ TEST(FileEntry, OnlyOneDroppedLocalFileIsImportedAndNotWhileAModalWindowIsOpen) 
       {"text naming the file", {}, QString::fromStdString(FullSet()), false, false, false},
       {"a remote file", {QUrl("https://example.org/full-set.txt")}, {}, false, false, false},
       {"while a modal window is open", {full_set}, {}, true, false, false},
+      {"a file with its path as text, onto a text box",
+       {full_set},
+       QString::fromStdString(FullSet()),
+       false,
+       true,
+       false,
+       "txtItemName(0)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,10 +101,12 @@ TEST(FileEntry, OnlyOneDroppedLocalFileIsImportedAndNotWhileAModalWindowIsOpen) 
     QMimeData data;
     if (!c.urls.isEmpty()) data.setUrls(c.urls);
     if (!c.text.isEmpty()) data.setText(c.text);
+    QWidget* target = program.main_window();
+    if (c.onto) target = target->findChild<QWidget*>(c.onto);
     QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(program.main_window(), &enter);
+    QApplication::sendEvent(target, &enter);
     QDropEvent drop({10.0, 10.0}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(program.main_window(), &drop);
+    QApplication::sendEvent(target, &drop);
     QApplication::processEvents();
 
     EXPECT_EQ(enter.isAccepted(), c.urls.size() == 1 && c.urls[0].isLocalFile() && !c.modal_open);
