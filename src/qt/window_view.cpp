@@ -1,29 +1,16 @@
 #include "qt/window_view.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFontDatabase>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
-#include <limits>
 
 #include "qt/qt_text.h"
 #include "qt/tab_strip.h"
+#include "qt/window_view_binding.h"
 
 namespace gw::qt {
 
@@ -37,68 +24,6 @@ QRect ToPixels(const ui::Rect& twips) {
   return QRect(ToPixels(twips.left), ToPixels(twips.top), ToPixels(twips.width),
                ToPixels(twips.height));
 }
-
-struct WindowView::Binding : ui::ViewHook {
-  WindowView* view = nullptr;
-  ui::Control* control = nullptr;
-  QWidget* widget = nullptr;  // the control's own widget
-  QWidget* inner = nullptr;   // where the controls it holds go
-  TabStrip* tabs = nullptr;
-  QMenu* menu = nullptr;
-  QAction* action = nullptr;
-  uint64_t list_version = std::numeric_limits<uint64_t>::max();
-  bool dirty = false;
-  // True while an editable combo box commits what was typed into it (focus leaving it, Enter):
-  // Qt then selects an equal entry and reports it as activated, but typing is no choice.
-  bool committing_typed_text = false;
-
-  void ModelChanged() override {
-    if (dirty || (widget == nullptr && action == nullptr)) return;  // unbuilt: read when built
-    dirty = true;
-    view->dirty_.push_back(this);
-  }
-};
-
-namespace {
-
-template <class C>
-C& As(ui::Control* control) {
-  return *static_cast<C*>(control);
-}
-
-QColor ToColor(ui::Color rgb) {
-  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-Qt::Alignment ToAlignment(ui::Alignment alignment) {
-  switch (alignment) {
-    case ui::Alignment::Center:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case ui::Alignment::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case ui::Alignment::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// A caption that does not fit its label is shortened visibly ("12…"), never cut into another
-// number, and shown whole in a tooltip. A label that shows a result tells assistive technology
-// what it is and what it shows ("Gem 1 cost: 66g 86s 59c"): Qt reports a fixed accessible name
-// instead of the text, which would silence the figure.
-void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
-  const int room = label.contentsRect().width() - 2 * label.margin();
-  const QFontMetrics metrics = label.fontMetrics();
-  const bool fits = metrics.horizontalAdvance(caption) <= room;
-  label.setText(fits ? caption : metrics.elidedText(caption, Qt::ElideRight, room));
-  label.setToolTip(fits ? QString() : caption);
-  if (accessible_name.empty()) return;
-  QString name = ToQString(accessible_name);
-  if (!caption.isEmpty()) name += ": " + caption;
-  if (label.accessibleName() != name) label.setAccessibleName(name);
-}
-
-}  // namespace
 
 WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMenuBar* menu_bar)
     : model_(model), gate_(gate), client_(client), menu_bar_(menu_bar) {
@@ -231,148 +156,8 @@ void WindowView::Build(Binding& b) {
   ui::Control* c = b.control;
   QPoint offset;
   QWidget* parent = ParentFor(*c, offset);
-  QWidget* widget = nullptr;
-  auto run = [this](auto call) { gate_.Run(call); };
-
-  switch (c->kind()) {
-    case ControlKind::Label: {
-      auto& label = As<ui::Label>(c);
-      auto* w = new QLabel(parent);
-      w->setTextFormat(Qt::PlainText);
-      w->setAlignment(ToAlignment(label.alignment));
-      if (label.back_color) {
-        w->setAutoFillBackground(true);
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::Window, ToColor(*label.back_color));
-        w->setPalette(palette);
-      }
-      widget = w;
-      break;
-    }
-    case ControlKind::TextBox: {
-      auto* w = new QLineEdit(parent);
-      connect(w, &QLineEdit::textEdited, this, [run, c](const QString& text) {
-        run([&] { As<ui::TextBox>(c).SetText(FromQString(text)); });
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* w = new QComboBox(parent);
-      if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
-      // Only the player's choice: setting the index from the model raises no `activated`.
-      connect(w, &QComboBox::activated, this, [this, run, c, &b](int index) {
-        if (b.committing_typed_text) {
-          Apply(b);  // back to what the model holds: the typed text, nothing chosen
-          return;
-        }
-        run([&] { As<ui::ComboBox>(c).SetListIndex(index); });
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::OptionButton: {
-      auto* w = new QRadioButton(ToQString(As<ui::OptionButton>(c).caption), parent);
-      w->setAutoExclusive(false);  // the model's group decides
-      connect(w, &QRadioButton::clicked, this, [this, run, c, &b] {
-        run([&] { As<ui::OptionButton>(c).SetValue(true); });
-        Apply(b);  // a click on the chosen button unchecks the widget but not the model
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* w = new QCheckBox(ToQString(As<ui::CheckBox>(c).caption), parent);
-      connect(w, &QCheckBox::clicked, this,
-              [run, c](bool checked) { run([&] { As<ui::CheckBox>(c).SetValue(checked); }); });
-      widget = w;
-      break;
-    }
-    case ControlKind::CommandButton: {
-      auto* w = new QPushButton(ToQString(As<ui::CommandButton>(c).caption), parent);
-      w->setAutoDefault(false);
-      connect(w, &QPushButton::clicked, this,
-              [run, c] { run([&] { As<ui::CommandButton>(c).Press(); }); });
-      widget = w;
-      break;
-    }
-    case ControlKind::Frame: {
-      auto* w = new QGroupBox(ToQString(As<ui::Frame>(c).caption), parent);
-      widget = b.inner = w;
-      break;
-    }
-    case ControlKind::PictureBox: {
-      auto& picture = As<ui::PictureBox>(c);
-      if (picture.border > 0) {
-        // The frame draws the border; a client widget inside it clips what the box holds.
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        frame->setLineWidth(ToPixels(picture.border));
-        b.inner = new QWidget(frame);
-        const int border = ToPixels(picture.border);
-        const QRect outer = ToPixels(c->rect());
-        b.inner->setGeometry(border, border, outer.width() - 2 * border,
-                             outer.height() - 2 * border);
-        widget = frame;
-        if (picture.scroll_bar != nullptr) {
-          wheel_targets_[frame] = picture.scroll_bar;
-          frame->installEventFilter(this);
-        }
-      } else {
-        widget = b.inner = new QWidget(parent);
-      }
-      break;
-    }
-    case ControlKind::VScrollBar: {
-      auto* w = new QScrollBar(Qt::Vertical, parent);
-      connect(w, &QScrollBar::sliderMoved, this,
-              [run, c](int value) { run([&] { As<ui::VScrollBar>(c).UserDrag(value); }); });
-      connect(w, &QScrollBar::sliderReleased, this,
-              [run, c] { run([&] { As<ui::VScrollBar>(c).UserRelease(); }); });
-      connect(w, &QScrollBar::valueChanged, this, [run, c, w](int value) {
-        if (w->isSliderDown()) return;  // the drag reports itself
-        run([&] { As<ui::VScrollBar>(c).SetValue(value); });
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::TabContainer: {
-      auto& tabs = As<ui::TabContainer>(c);
-      std::vector<QString> captions;
-      for (const std::string& caption : tabs.captions)
-        captions.push_back(ToQString(caption));
-      const int upper = tabs.upper_row_width > 0 ? tabs.upper_row_width : c->rect().width;
-      auto* w = new TabStrip(captions, tabs.tabs_per_row, ToPixels(tabs.row_height),
-                             ToPixels(upper), parent);
-      for (int i = 0; i < w->count(); ++i) {
-        w->button(i)->setObjectName(ToQString(c->name() + " tab " + std::to_string(i)));
-      }
-      w->on_chosen = [run, c](int index) { run([&] { As<ui::TabContainer>(c).SetTab(index); }); };
-      b.tabs = w;
-      widget = w;
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto& list = As<ui::ListBox>(c);
-      auto* w = new QListWidget(parent);
-      // The face the window asks for, else the system's fixed-pitch face.
-      QFont font;
-      font.setFamilies({ToQString(list.font_family),
-                        QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                        "Liberation Mono", "DejaVu Sans Mono", "monospace"});
-      font.setStyleHint(QFont::TypeWriter);
-      font.setFixedPitch(true);
-      font.setPointSizeF(list.font_points);
-      w->setFont(font);
-      QPalette palette = w->palette();
-      palette.setColor(QPalette::Text, ToColor(list.fore_color));
-      w->setPalette(palette);
-      widget = w;
-      break;
-    }
-    case ControlKind::MenuItem:
-      return;
-  }
+  QWidget* widget = MakeWidget(b, parent);
+  if (widget == nullptr) return;
 
   b.widget = widget;
   control_of_[widget] = c;
@@ -382,26 +167,6 @@ void WindowView::Build(Binding& b) {
   ++built_;
   Apply(b);
   widget->show();
-}
-
-void WindowView::MakeEditable(QComboBox& box, Binding& b) {
-  ui::Control* c = b.control;
-  // Our own line edit, so that we hear it finish editing before the combo box does: the combo
-  // box's own handler of that signal is connected by setLineEdit, and slots run in the order
-  // they were connected.
-  // It comes with a bare completer of its own: then the box builds neither a completer nor its
-  // drop-down list at once (it builds the list when first opened), which made an editable box
-  // cost as much as twenty plain ones at start-up.
-  auto* edit = new QLineEdit(&box);
-  edit->setCompleter(new QCompleter(edit));
-  connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
-  box.setLineEdit(edit);
-  connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = false; });
-  box.setInsertPolicy(QComboBox::NoInsert);
-  box.setCompleter(nullptr);  // completion would change the text behind the model's back
-  connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
-    gate_.Run([&] { As<ui::ComboBox>(c).UserTyped(FromQString(text)); });
-  });
 }
 
 void WindowView::BuildMenuItem(Binding& b) {
@@ -456,87 +221,6 @@ void WindowView::Flush() {
       b->dirty = false;
       Apply(*b);
     }
-  }
-}
-
-void WindowView::Apply(Binding& b) {
-  ui::Control* c = b.control;
-  if (b.action != nullptr) {
-    b.action->setEnabled(c->enabled());
-    return;
-  }
-  QWidget* widget = b.widget;
-  const QSignalBlocker block(widget);
-  widget->setEnabled(c->enabled());
-  switch (c->kind()) {
-    case ControlKind::Label:
-      ShowCaption(*static_cast<QLabel*>(widget), ToQString(As<ui::Label>(c).Caption()),
-                  c->accessible_name);
-      break;
-    case ControlKind::TextBox: {
-      auto* w = static_cast<QLineEdit*>(widget);
-      const QString text = ToQString(As<ui::TextBox>(c).Text());
-      if (w->text() != text) w->setText(text);
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto& box = As<ui::ComboBox>(c);
-      auto* w = static_cast<QComboBox*>(widget);
-      if (b.list_version != box.list_version()) {
-        w->clear();
-        QStringList items;
-        for (const std::string& item : box.items())
-          items << ToQString(item);
-        w->addItems(items);
-        b.list_version = box.list_version();
-      }
-      if (w->currentIndex() != box.ListIndex()) w->setCurrentIndex(box.ListIndex());
-      if (box.style == ui::ComboStyle::Editable) {
-        const QString text = ToQString(box.Text());
-        if (w->currentText() != text) w->setEditText(text);
-      }
-      break;
-    }
-    case ControlKind::OptionButton:
-      static_cast<QRadioButton*>(widget)->setChecked(As<ui::OptionButton>(c).Value());
-      break;
-    case ControlKind::CheckBox:
-      static_cast<QCheckBox*>(widget)->setChecked(As<ui::CheckBox>(c).Value());
-      break;
-    case ControlKind::PictureBox: {
-      if (started_) BuildDeferred();  // the panel may move its hidden rows into view
-      const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
-      QPoint offset;
-      ParentFor(*c, offset);
-      widget->move(at - offset);
-      break;
-    }
-    case ControlKind::VScrollBar: {
-      auto& bar = As<ui::VScrollBar>(c);
-      auto* w = static_cast<QScrollBar*>(widget);
-      w->setRange(bar.Min(), bar.Max());
-      w->setSingleStep(bar.SmallChange());
-      w->setPageStep(bar.LargeChange());
-      w->setValue(bar.Value());
-      break;
-    }
-    case ControlKind::TabContainer: {
-      const int tab = As<ui::TabContainer>(c).Tab();
-      b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
-      BuildPage(*c, tab);
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto* w = static_cast<QListWidget*>(widget);
-      w->clear();
-      for (const std::string& item : As<ui::ListBox>(c).items())
-        w->addItem(ToQString(item));
-      break;
-    }
-    case ControlKind::CommandButton:
-    case ControlKind::Frame:
-    case ControlKind::MenuItem:
-      break;
   }
 }
 

@@ -2,6 +2,8 @@
 // widget after its control, and keeps model and widgets in step both ways. The player's input
 // goes into the model through the event gate; model changes mark widgets dirty and are applied
 // when the gate flushes. The controls of a tab page are built when the page is first shown.
+// What is particular to each kind of control (its widget, its signals, how it shows the model)
+// lives in control_widgets.cpp; this file keeps the bindings, the lazy pages and the dirty list.
 #pragma once
 
 #include <QObject>
@@ -51,6 +53,8 @@ class WindowView : public QObject, public Flushable {
   // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
   void Build(Binding& binding);
+  // The widget of a control's kind, wired to the model; nullptr for a menu item.
+  QWidget* MakeWidget(Binding& binding, QWidget* parent);
   void BuildPage(const ui::Control& tabs, int page);
   // Whether start-up may leave a control for later: a row of a scrolling panel that lies wholly
   // below its viewport, which nobody sees before scrolling.
