@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <iterator>
 
 #include "common/error.h"
 
@@ -101,12 +100,6 @@ std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size) 
     got += static_cast<size_t>(n);
   }
   content.resize(got);
-  return content;
-}
-
-std::string ReadWholeStream(std::istream& in) {
-  std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw RuntimeError(ErrorKind::FileNotFound, "the stream cannot be read");
   return content;
 }
 

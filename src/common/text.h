@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <istream>
 #include <string>
 #include <string_view>
 
@@ -27,8 +26,6 @@ inline constexpr uint64_t kMaxFileSize = uint64_t{256} << 20;
 // file that cannot be opened or read are FileNotFound errors whose detail names the path and
 // the reason. Never blocks: a pipe is refused, not waited on.
 std::string ReadWholeFile(const std::filesystem::path& path, uint64_t max_size = kMaxFileSize);
-// The rest of a stream; a stream that fails while reading is a FileNotFound error.
-std::string ReadWholeStream(std::istream& in);
 
 // Splits text into lines; CR LF, CR alone and LF alone each end a line and are not part of it.
 // A last line without an ending still counts; empty text has no lines. A UTF-8 byte-order mark

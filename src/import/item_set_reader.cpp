@@ -188,11 +188,6 @@ ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables)
   return reading;
 }
 
-ItemSetReading ReadItemSet(std::istream& in, const ReferenceTables& tables) {
-  const std::string text = ReadWholeStream(in);
-  return ReadItemSet(text, tables);
-}
-
 ItemSetReading ReadItemSetFile(const std::filesystem::path& path, const ReferenceTables& tables) {
   const std::string text = ReadWholeFile(path);
   return ReadItemSet(text, tables);

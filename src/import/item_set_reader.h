@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <istream>
 #include <string_view>
 
 #include "data/reference_tables.h"
@@ -25,7 +24,6 @@ struct ItemSetReading {
 
 // Values outside what the table and the window's lists can hold are skipped and reported.
 ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables);
-ItemSetReading ReadItemSet(std::istream& in, const ReferenceTables& tables);
 // A file that cannot be opened or read is a FileNotFound error naming it.
 ItemSetReading ReadItemSetFile(const std::filesystem::path& path, const ReferenceTables& tables);
 
