@@ -262,7 +262,8 @@ std::string FormatNumber(double x, std::string_view pattern) {
                                       std::chars_format::scientific, 14);
     const std::string_view text(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
     const size_t e = text.find('e');
-    digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    digits.assign(buffer.data(), e);  // "1.23456789012340"
+    digits.erase(1, 1);
     // The exponent: "e+05", "e-03".
     const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
     std::from_chars(exponent.data(), exponent.data() + exponent.size(), int_digits);
