@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <functional>
 
+#include <functional>
 #include <string>
 
 #include "common/error.h"
@@ -100,7 +100,7 @@ TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
     EXPECT_EQ(Load(c.file, c.text), c.error) << c.text;
 }
 
-TEST(DataFiles, FieldsAreCutByColumnAndRoundedToEvenAndHeadersOpenSections) {
+TEST(DataFiles, FieldsAreCutByColumnRoundedToEvenAndPlacedBySectionHeaders) {
   ReferenceTables t;
   EXPECT_EQ(Load(DataFile::ImbuePoints, "12 34 56  x  .  9 99\n\n123456789", &t), "");
   std::string points;
@@ -112,10 +112,9 @@ TEST(DataFiles, FieldsAreCutByColumnAndRoundedToEvenAndHeadersOpenSections) {
   // are not read.
   EXPECT_EQ(points, "12 34 56 0 0 9 99 0 0 0 0 0 0 0 12 45 78 0 0 0 0 ");
   EXPECT_EQ(Load(DataFile::GemData1, kLevel, &t), "");
-  const GemLevel& level = t.GemLevelTable(1);
-  EXPECT_EQ(level.LevelCode + "|" + level.LevelName, "L01|Chipped");
-  EXPECT_EQ(level.UnitPrice, 0.25f);
-  EXPECT_EQ(level.UnitCount, 2);
+  const GemLevel& l = t.GemLevelTable(1);
+  EXPECT_EQ(l.LevelCode + "|" + l.LevelName + "|" + std::to_string(l.UnitCount), "L01|Chipped|2");
+  EXPECT_EQ(l.UnitPrice, 0.25f);
   const std::string text =
       "[12]\n 1  0  0 12\n 2  0  0  6\n"  // column 2 holds 1: section 1
       "[x]\n 0  0  0 30\n"                // a letter opens section 0
@@ -132,17 +131,12 @@ TEST(DataFiles, FieldsAreCutByColumnAndRoundedToEvenAndHeadersOpenSections) {
   }
   EXPECT_EQ(amounts, "3 0 0 7 2 0 0 6 0 0 0 32 0 0 0 0 10 5 99 33 0 1 0 0 ");  // .5 to even
   EXPECT_EQ(Load(DataFile::GemData3, "[6]\n" + kEffect + "\n   Blunt\n\n", &t), "");
-  const GemEffect& e = t.GemEffectTable(6, 0);
-  EXPECT_EQ(e.EffectName + "|" + e.ExtraTextA + "|" + e.ExtraTextB + "|" + e.GemNameSuffix,
-            "Blades|extra|other|Razor Sigil");
-  // A short line has no suffix; a blank line is an empty entry.
-  EXPECT_EQ(t.GemEffectTable(6, 1).EffectName + "|" + t.GemEffectTable(6, 1).GemNameSuffix,
-            "Blunt|");
-  EXPECT_EQ(t.GemEffectTable(6, 2).EffectName, "");
-}
-
-TEST(DataFiles, IdentifiersAreNumberedAcrossSectionsWithTrimmedKeys) {
-  ReferenceTables t;
+  std::string effects;  // a short line has no suffix; a blank line is an empty entry
+  for (const GemEffect& e :
+       {t.GemEffectTable(6, 0), t.GemEffectTable(6, 1), t.GemEffectTable(6, 2)})
+    effects += e.EffectName + "|" + e.ExtraTextA + "|" + e.ExtraTextB + "|" + e.GemNameSuffix + " ";
+  EXPECT_EQ(effects, "Blades|extra|other|Razor Sigil Blunt||| ||| ");
+  // Identifiers are numbered across sections, with trimmed keys.
   EXPECT_EQ(Load(DataFile::Velmora, "[1]\nST_STR = 0\n ST_CON=3.5 \n[2]\nRS_BODY=  2.5\n", &t), "");
   std::string ids;
   for (int i = 1; i <= 4; ++i) {
@@ -150,8 +144,7 @@ TEST(DataFiles, IdentifiersAreNumberedAcrossSectionsWithTrimmedKeys) {
     ids += r.GemId + "/" + std::to_string(r.GemType) + "/" + std::to_string(r.EffectIndex) + " ";
   }
   EXPECT_EQ(ids, "ST_STR/1/0 ST_CON/1/4 RS_BODY/2/2 /0/0 ");  // 3.5 and 2.5 to even
-  EXPECT_EQ(t.GemIdTable(2, 0).GemId, "RS_BODY");
-  EXPECT_EQ(t.GemIdTable(1, 1).EffectIndex, 4);
+  EXPECT_EQ(t.GemIdTable(2, 0).GemId + std::to_string(t.GemIdTable(1, 1).EffectIndex), "RS_BODY4");
   EXPECT_EQ(Load(DataFile::Velmora, Identifiers(5), &t), "");
   EXPECT_EQ(t.GemIdList(53).GemType, 3);
 }

@@ -255,7 +255,9 @@ TEST_F(ImportTest, ACancelledUnreadableItemlessOrEmptyFileChangesNothing) {
             "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
             "line 1: item number 19 is outside 0..18");
   EXPECT_EQ(test::Snapshot(w), before);
-  EXPECT_FALSE(w.ImportInProgress);
+  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
+  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
+  EXPECT_FALSE(w.ImportInProgress);  // even after an error
 }
 
 TEST_F(ImportTest, AnEffectPastItsTypesListIsSkipped) {
@@ -264,23 +266,13 @@ TEST_F(ImportTest, AnEffectPastItsTypesListIsSkipped) {
   data.Write("velmora.dat", "[3]\nHT_HITS=0\nHT_MORE=1\n[1]\nST_STR=9\n");
   MainForm other(data.path());
   other.Form_Load();
-  other.window().present_message = w.present_message;
-  const std::string path =
-      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n").string();
-  other.window().CommonDialog.chooser = [path] { return std::optional<std::string>(path); };
-  other.window().mnuOpen.Press();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
-                             "line 2: effect 9 is outside the 8 effects of a Stat gem"),
+  const ImportOutcome outcome = other.OpenItemSet(
+      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n"));
+  EXPECT_NE(outcome.message.find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
+                                 "line 2: effect 9 is outside the 8 effects of a Stat gem"),
             std::string::npos);
   EXPECT_EQ(other.window().cboEffect[0].ListIndex(), -1);
   EXPECT_EQ(other.window().cboType[1].Text(), "Stat");
-}
-
-TEST_F(ImportTest, ImportInProgressIsFalseAfterAnErrorToo) {
-  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
-  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
-  EXPECT_FALSE(w.ImportInProgress);
 }
 
 }  // namespace
