@@ -130,6 +130,7 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
       {dir / "zero", "(it is a device)"},
       {dir / "loop", "(Too many levels of symbolic links)"},
       {file, "(it is larger than"},
+      {"/proc/self/mem", "(Input/output error)"},  // a regular file whose reading fails
   };
   for (const auto& [path, reason] : cases) {
     try {
