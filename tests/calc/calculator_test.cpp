@@ -29,13 +29,13 @@ class Evaluation : public ::testing::Test {
     for (int level = 1; level <= 10; ++level) {
       ref.GemLevelTable(level).LevelName = "Level" + std::to_string(level);
       for (int type = 1; type <= 6; ++type)
-        SetAmount(type, level, type == ui::kResist ? kValues[level - 1] : 5 * level);
+        ref.GemAmountTable(type, level).Amount =
+            type == ui::kResist ? kValues[level - 1] : 5 * level;
     }
     ref.GemEffectTable(ui::kResist, 0).GemNameSuffix = "Body Jewel";
     ref.GemEffectTable(ui::kResist, 4).GemNameSuffix = "Matter Jewel";
     ref.GemEffectTable(ui::kUnused, 0).GemNameSuffix = "Nothing";
-    for (int e = 0; e < 8; ++e)
-      ref.GemEffectTable(ui::kStat, e).EffectName = "Stat " + std::to_string(e);
+    ref.GemEffectTable(ui::kStat, 0).EffectName = "Stat 0";
     ref.GemEffectTable(ui::kHits, 0).EffectName = "Hits";
     ref.GemEffectTable(ui::kSkill, 0).EffectName = "Blades";  // the other 25 names are missing
     ref.ImbuePointTable(30, 2) = 10;
@@ -47,15 +47,12 @@ class Evaluation : public ::testing::Test {
     if (effect >= 0) w.cboEffect[slot].SetListIndex(effect);
     if (amount_index >= 0) w.cboAmount[slot].SetListIndex(amount_index);
   }
-  void SetAmount(int type, int level, int amount) {
-    ref.GemAmountTable(type, level).Amount = static_cast<uint8_t>(amount);
-  }
   void Price(int level, int count, float unit_price, int units_a = 0, int units_b = 0,
              int type = ui::kResist) {
-    ref.GemLevelTable(level).UnitCount = static_cast<uint8_t>(count);
+    ref.GemLevelTable(level).UnitCount = count;
     ref.GemLevelTable(level).UnitPrice = unit_price;
-    ref.GemAmountTable(type, level).CostUnitsA = static_cast<uint8_t>(units_a);
-    ref.GemAmountTable(type, level).CostUnitsB = static_cast<uint8_t>(units_b);
+    ref.GemAmountTable(type, level).CostUnitsA = units_a;
+    ref.GemAmountTable(type, level).CostUnitsB = units_b;
   }
   // Gives the four gems of item k resist values (each from kValues).
   void Gems(int k, std::array<int, 4> values) {
@@ -106,23 +103,23 @@ TEST_F(Evaluation, ATypeFillsItsEffectsAndTenAmountsAndUnusedEmptiesBoth) {
     ChooseGem(4, type, type == 0 ? -1 : 3);
     ChooseGem(4, type);
     const ui::ComboBox &effects = w.cboEffect[4], &amounts = w.cboAmount[4];
-    lists += std::to_string(effects.ListCount()) + "/" + std::to_string(effects.ListIndex()) + "/" +
-             std::to_string(amounts.ListCount()) + "/" + std::to_string(amounts.ListIndex()) + " ";
+    lists += std::to_string(effects.ListCount()) + "/" + std::to_string(effects.ListIndex()) +
+             effects.Text() + "/" + std::to_string(amounts.ListCount()) + "/" +
+             std::to_string(amounts.ListIndex()) + amounts.Text() + " ";
   }
-  EXPECT_EQ(lists, "8/0/10/-1 9/0/10/-1 1/0/10/-1 1/0/10/-1 8/0/10/-1 26/0/10/-1 0/-1/0/-1 ");
-  EXPECT_EQ(w.cboAmount[4].Text(), "");
+  EXPECT_EQ(lists,
+            "8/0Stat 0/10/-1 9/0/10/-1 1/0Hits/10/-1 1/0/10/-1 8/0/10/-1 26/0Blades/10/-1 "
+            "0/-1/0/-1 ");
   ChooseGem(4, ui::kSkill);
-  EXPECT_EQ(w.cboEffect[4].List(0) + "|" + w.cboEffect[4].List(25), "Blades|");  // blank if missing
-  ChooseGem(4, ui::kHits);
-  EXPECT_EQ(w.cboEffect[4].Text(), "Hits");
-  w.ImportInProgress = true;  // the import chooses the effect itself
+  EXPECT_EQ(w.cboEffect[4].List(25), "");  // blank where a name is missing
+  w.ImportInProgress = true;               // the import chooses the effect itself
   ChooseGem(2, ui::kStat);
   EXPECT_EQ(w.cboEffect[2].ListCount() * 100 + w.cboEffect[2].ListIndex(), 799);
   // Stat amounts show the whole part of one and a half times the amount.
   const int amounts[] = {0, 1, 3, 4, 5, 19, 170, 171, 255, 2};
   std::string shown;
   for (int level = 1; level <= 10; ++level)
-    SetAmount(ui::kStat, level, amounts[level - 1]);
+    ref.GemAmountTable(ui::kStat, level).Amount = amounts[level - 1];
   ChooseGem(0, ui::kStat);
   for (int i = 0; i < 10; ++i)
     shown += w.cboAmount[0].List(i) + " ";
@@ -138,16 +135,14 @@ TEST_F(Evaluation, ATypeFillsItsEffectsAndTenAmountsAndUnusedEmptiesBoth) {
 TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
   EXPECT_EQ(CoinText(1e9f), "1000000000g 0s 0c");  // past where 16-bit silver would overflow
   const struct {
-    const char* name;
-    int level, count;
+    const char *name, *cost;
+    int level, count, units_a, units_b;
     float unit_price;
-    int units_a, units_b;
-    const char* cost;
-  } cases[] = {{"whole", 1, 1, 1.5f, 0, 0, "1g 50s 0c"},
-               {"0.57 gold in single precision", 2, 2, 0.25f, 10, 5, "0g 56s 99c"},
-               {"no units", 3, 0, 7.0f, 0, 0, "0g 0s 0c"},
-               {"dear", 10, 4, 100.0f, 0, 0, "400g 0s 0c"},
-               {"beyond single precision", 9, 9, 3e38f, 0, 0, kUnknownPrice}};
+  } cases[] = {{"whole", "1g 50s 0c", 1, 1, 0, 0, 1.5f},
+               {"0.57 gold in single precision", "0g 56s 99c", 2, 2, 10, 5, 0.25f},
+               {"no units", "0g 0s 0c", 3, 0, 0, 0, 7.0f},
+               {"dear", "400g 0s 0c", 10, 4, 0, 0, 100.0f},
+               {"beyond single precision", kUnknownPrice, 9, 9, 0, 0, 3e38f}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Price(c.level, c.count, c.unit_price, c.units_a, c.units_b);
@@ -157,13 +152,11 @@ TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
   }
   // The gem quality changes neither price nor name.
   const std::string gem = Gem(0);
-  for (int q = 0; q < 7; ++q) {
-    w.cboGemQual[0].SetListIndex(q);
-    EXPECT_EQ(Gem(0), gem) << q;
-  }
+  w.cboGemQual[0].SetListIndex(6);
+  EXPECT_EQ(Gem(0), gem);
 }
 
-TEST_F(Evaluation, NoAmountOrEffectChosenNamesLevelOneAndEntryZero) {
+TEST_F(Evaluation, NoChoiceNamesLevelOneAndEntryZeroNoTypeOrADroppedItemShowsPlaceholders) {
   Price(1, 1, 0.25f);
   ChooseGem(0, ui::kResist, 4);
   w.cboAmount[0].UserTyped("5");
@@ -176,16 +169,14 @@ TEST_F(Evaluation, NoAmountOrEffectChosenNamesLevelOneAndEntryZero) {
   Price(1, 2, 0.5f, 0, 0, ui::kUnused);  // Unused is priced like any type
   ChooseGem(0, ui::kUnused);
   EXPECT_EQ(Gem(0), "0|1g 0s 0c|Level1 Nothing");
-}
-
-TEST_F(Evaluation, NoTypeOrADroppedItemShowsPlaceholdersAndTheGemsOwnItemDecides) {
+  // No type or a dropped item shows placeholders, and the gem's own item decides.
   Price(2, 1, 1.0f);
   ChooseGem(0, ui::kResist, 1);
   EXPECT_EQ(Gem(0), "2|1g 0s 0c|Level2 Body Jewel");
   calc.DisplayGem(1);  // no type chosen
   EXPECT_EQ(Gem(1), "0.0| 0g 0s 0c|");
-  w.optDropped[0].SetValue(true);  // the shown tab's item
-  SetAmount(ui::kResist, 2, 9);    // would show if the item were evaluated again
+  w.optDropped[0].SetValue(true);                 // the shown tab's item
+  ref.GemAmountTable(ui::kResist, 2).Amount = 9;  // would show if the item were evaluated again
   w.cboGemQual[0].SetListIndex(6);
   EXPECT_EQ(Gem(0) + Gem(1), "0.0| 0g 0s 0c|0.0| 0g 0s 0c|");
   EXPECT_EQ(NonZeroTotals(), "lblResVal(0)=2 ");  // totals not rebuilt
@@ -197,15 +188,15 @@ TEST_F(Evaluation, NoTypeOrADroppedItemShowsPlaceholdersAndTheGemsOwnItemDecides
   EXPECT_EQ(Gem(8), "0.0| 0g 0s 0c|");
 }
 
-TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalf) {
-  const std::pair<std::array<int, 4>, const char*> cases[] = {{{10, 6, 6, 2}, "10 3 3 1 "},
-                                                              {{8, 8, 0, 0}, "8 4 0 0 "},
-                                                              {{0, 0, 0, 9}, "0 0 0 9 "},
-                                                              {{5, 13, 1, 13}, "2.5 13 0.5 6.5 "}};
+TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOvercharges) {
+  const std::pair<std::array<int, 4>, const char*> halves[] = {{{10, 6, 6, 2}, "10 3 3 1 "},
+                                                               {{8, 8, 0, 0}, "8 4 0 0 "},
+                                                               {{0, 0, 0, 9}, "0 0 0 9 "},
+                                                               {{5, 13, 1, 13}, "2.5 13 0.5 6.5 "}};
   for (int k = 0; k < 4; ++k) {
-    Gems(k, cases[k].first);
+    Gems(k, halves[k].first);
     EXPECT_EQ(Item(k),
-              std::string(cases[k].second) + "| Imbue Points: 00.0 / 00 | Overcharge: none");
+              std::string(halves[k].second) + "| Imbue Points: 00.0 / 00 | Overcharge: none");
   }
   w.txtItmlevel[3].SetText("30");
   w.cboItmQual[3].SetListIndex(0);
@@ -216,9 +207,7 @@ TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalf) {
   w.cboAmount[16].UserTyped("13");  // a gem without an amount choice has no value
   calc.DisplayItem(4);
   EXPECT_EQ(w.lblGemPoint[16].Caption(), "0");
-}
-
-TEST_F(Evaluation, OverchargeLevelsFromTheExcessOverTheCapacity) {
+  // Overcharge levels from the excess over the capacity.
   w.txtItmlevel[0].SetText("30");
   w.cboItmQual[0].SetListIndex(2);  // 96%: capacity 10, bonus 6; no gem quality adds anything
   const std::pair<std::array<int, 4>, const char*> cases[] = {
@@ -234,23 +223,22 @@ TEST_F(Evaluation, OverchargeLevelsFromTheExcessOverTheCapacity) {
     Gems(0, gems);
     EXPECT_EQ(Item(0), item);
   }
-  EXPECT_EQ(w.lblResVal[0].Caption(), "19");  // the totals follow even then
+  EXPECT_EQ(w.lblResVal[0].Caption(), "89");  // the totals follow even then: 19 + 57 + 13
 }
 
 TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacity) {
   Gems(0, {10, 2, 2, 0});
   const struct {
-    const char* levels;  // each in turn
+    const char *levels, *imbue_and_overcharge;  // the levels each in turn
     int quality;
     bool dropped;
-    const char* imbue_and_overcharge;
   } cases[] = {
-      {"30", -1, false, "kept | Overcharge: none"},
-      {"30", 2, true, "kept | Overcharge: none"},
-      {"0.4", 2, false, "kept | Overcharge: none"},
-      {"99999", 2, true, "kept | Overcharge: none"},
-      {"52", 2, false, "Imbue Points: 12.0 /  | Overcharge: IMPOS."},  // capacity 0
-      {"53 -1 40000 1e999 -32769", 2, false, "Imbue Points: 12.0 / ?? | Overcharge: none"}};
+      {"30", "kept | Overcharge: none", -1, false},
+      {"30", "kept | Overcharge: none", 2, true},
+      {"0.4", "kept | Overcharge: none", 2, false},
+      {"99999", "kept | Overcharge: none", 2, true},
+      {"52", "Imbue Points: 12.0 /  | Overcharge: IMPOS.", 2, false},  // capacity 0
+      {"53 -1 40000 1e999 -32769", "Imbue Points: 12.0 / ?? | Overcharge: none", 2, false}};
   for (const auto& c : cases) {
     if (c.quality >= 0) w.cboItmQual[0].SetListIndex(c.quality);
     (c.dropped ? w.optDropped[0] : w.optCraft[0]).SetValue(true);
@@ -272,28 +260,32 @@ TEST_F(Evaluation, TheScoreAddsCrafterLevelAndQualitiesAndSubtractsThePenalty) {
   w.txtItmlevel[0].SetText("30");
   w.txtCLevel.SetText("45");
   Gems(0, {10, 5, 0, 0});  // 12.5: overcharge level 2, penalty 20
-  // 4.5 - 20 plus the bonus of each item quality, no gem quality chosen yet.
+  // 4.5 - 20 plus the bonus of each item quality, no gem quality chosen yet; then the bonus of
+  // each gem quality on top of 100%; then two more crafter levels.
   std::string scores;
-  for (int quality = 0; quality < 7; ++quality) {
-    w.cboItmQual[0].SetListIndex(quality);
-    scores += w.lblOverc[0].Caption().substr(12) + " ";
+  for (ui::ComboBox* box : {&w.cboItmQual[0], &w.cboGemQual[3]}) {
+    for (int quality = 0; quality < 7; ++quality) {
+      box->SetListIndex(quality);
+      scores += w.lblOverc[0].Caption().substr(12) + " ";
+    }
   }
-  EXPECT_EQ(scores, "-15.5 -15.5 -9.5 -7.5 -5.5 2.5 10.5 ");
-  scores.clear();  // then the bonus of each gem quality on top of 100%
-  for (int quality = 0; quality < 7; ++quality) {
-    w.cboGemQual[3].SetListIndex(quality);
-    scores += w.lblOverc[0].Caption().substr(12) + " ";
-  }
-  EXPECT_EQ(scores, "10.5 10.5 11.5 12.5 15.5 18.5 21.5 ");
-  const std::pair<const char*, const char*> levels[] = {{"50", "22."}, {"1e40", "??"}};
-  for (auto [level, overcharge] : levels) {
+  for (const char* level : {"50", "1e40"}) {
     w.txtCLevel.SetText(level);
     calc.DisplayItem(0);
-    EXPECT_EQ(w.lblOverc[0].Caption(), std::string("Overcharge: ") + overcharge);
+    scores += w.lblOverc[0].Caption().substr(12) + " ";
   }
+  EXPECT_EQ(scores,
+            "-15.5 -15.5 -9.5 -7.5 -5.5 2.5 10.5 10.5 10.5 11.5 12.5 15.5 18.5 21.5 22. ?? ");
 }
 
-TEST_F(Evaluation, GemsOfEveryItemAddUpInTheirPanelRow) {
+TEST_F(Evaluation, GemsOfEveryItemWithATypeAnAmountAndAnEffectAddUpInTheirPanelRow) {
+  // Only gems with a type, an amount and an effect count: these three do not.
+  w.ImportInProgress = true;  // type and amount, but no effect chosen
+  ChooseGem(20, ui::kResist, 4);
+  w.ImportInProgress = false;
+  ChooseGem(21, ui::kResist);  // type and effect, no amount
+  ChooseGem(22, ui::kUnused);
+  w.cboAmount[22].SetText("9");
   ChooseGem(ui::GemSlot(0, 0), ui::kStat, 1);  // Stat entries show 1.5 x 10 = 15
   ChooseGem(ui::GemSlot(7, 3), ui::kStat, 0);  // 1.5 x 5 = 7 shown, then 10 below
   w.cboAmount[ui::GemSlot(7, 3)].UserTyped("10");
@@ -314,22 +306,11 @@ TEST_F(Evaluation, GemsOfEveryItemAddUpInTheirPanelRow) {
   EXPECT_EQ(w.lblStatVal[0].Caption(), "10");
 }
 
-TEST_F(Evaluation, OnlyGemsWithATypeAnAmountAndAnEffectCount) {
-  w.ImportInProgress = true;  // type and amount, but no effect chosen
-  ChooseGem(0, ui::kResist, 4);
-  w.ImportInProgress = false;
-  ChooseGem(1, ui::kResist);  // type and effect, no amount
-  ChooseGem(2, ui::kUnused);
-  w.cboAmount[2].SetText("9");
-  calc.DisplayTotal();
-  EXPECT_EQ(NonZeroTotals(), "");
-}
-
 TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
   const std::pair<const char*, const char*> cases[] = {
-      {"7", "7"},     {"2.5", "2.5"},     {"0", "0"},       {"-1", "0"},  {"abc", "0"},
-      {"", "0"},      {"-0.6", "0"},      {"-1.4", "0"},    {"-2", "-2"}, {"-1.5", "-1.5"},
-      {" 1 2", "12"}, {"40000", "40000"}, {"1e20", "1E+20"}};
+      {"7", "7"},       {"1", "1"},     {"2.5", "2.5"},     {"0", "0"},       {"-1", "0"},
+      {"abc", "0"},     {"", "0"},      {"-0.6", "0"},      {"-1.4", "0"},    {"-2", "-2"},
+      {"-1.5", "-1.5"}, {" 1 2", "12"}, {"40000", "40000"}, {"1e20", "1E+20"}};
   for (auto [typed, total] : cases) {
     Typed(0, ui::kResist, typed);
     EXPECT_EQ(w.lblResVal[0].Caption(), total) << typed;

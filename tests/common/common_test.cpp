@@ -64,16 +64,14 @@ TEST(Conversions, RoundTiesToEvenOrTakeTheFloorAndCheckTheRange) {
 }
 
 TEST(NumberToText, ShortestTextWithSevenOrFifteenDigits) {
-  const std::pair<float, const char*> singles[] = {
-      {0.0f, "0"},     {12.0f, "12"},          {2.5f, "2.5"}, {0.5f, "0.5"},
-      {-2.5f, "-2.5"}, {0.1f, "0.1"},          {-0.0f, "0"},  {1.0f / 3, "0.3333333"},
-      {1e7f, "1E+07"}, {9999999.0f, "9999999"}};
-  for (auto [x, text] : singles)
-    EXPECT_EQ(NumberToText(x), text);
-  EXPECT_EQ(NumberToText(0.1 + 0.2), "0.3");
-  EXPECT_EQ(NumberToText(1.0 / 3), "0.333333333333333");
-  EXPECT_EQ(NumberToText(123456789012345.0), "123456789012345");
-  EXPECT_EQ(NumberToText(1e15), "1E+15");
+  std::string texts;
+  for (float x : {0.0f, 12.0f, 2.5f, 0.5f, -2.5f, 0.1f, -0.0f, 1.0f / 3, 1e7f, 9999999.0f})
+    texts += NumberToText(x) + " ";
+  for (double x : {0.1 + 0.2, 1.0 / 3, 123456789012345.0, 1e15})
+    texts += NumberToText(x) + " ";
+  EXPECT_EQ(texts,
+            "0 12 2.5 0.5 -2.5 0.1 0 0.3333333 1E+07 9999999 0.3 0.333333333333333 "
+            "123456789012345 1E+15 ");
 }
 
 TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
@@ -96,24 +94,21 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
 }
 
 TEST(LineReader, AnyOfCrLfCrAndLfEndsALineCountedFromOne) {
-  const std::pair<const char*, const char*> cases[] = {{"", ""},
-                                                       {"a", "a|"},
-                                                       {"a\r\nb\rc\nd", "a|b|c|d|"},
-                                                       {"a\r\n", "a|"},
-                                                       {"\n\n", "||"},
-                                                       {"a\n\rb", "a||b|"},
-                                                       {"a\r\r\n", "a||"},
-                                                       {"\xEF\xBB\xBF"
-                                                        "a\n\xEF\xBB\xBF",
-                                                        "a|\xEF\xBB\xBF|"}};  // a leading mark
+  // A byte-order mark is dropped at the start of the text only.
+  const std::pair<const char*, const char*> cases[] = {
+      {"", ""},
+      {"a", "1a|"},
+      {"a\r\nb\rc\nd", "1a|2b|3c|4d|"},
+      {"a\r\n", "1a|"},
+      {"\n\n", "1|2|"},
+      {"a\n\rb", "1a|2|3b|"},
+      {"a\r\r\n", "1a|2|"},
+      {"\xEF\xBB\xBFx\n\xEF\xBB\xBF", "1x|2\xEF\xBB\xBF|"}};
   for (auto [text, expected] : cases) {
     LineReader reader(text);
     std::string lines;
-    std::string_view line;
-    for (int number = 1; reader.Next(line); ++number) {
-      lines += std::string(line) + "|";
-      EXPECT_EQ(reader.number(), number);
-    }
+    for (std::string_view line; reader.Next(line);)
+      lines += std::to_string(reader.number()) + std::string(line) + "|";
     EXPECT_EQ(lines, expected) << text;
   }
 }
@@ -123,32 +118,28 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
   const std::filesystem::path dir = folder.path(),
                               file = folder.Write("f", std::string("a\0\n", 3));
   std::filesystem::create_symlink(file, dir / "link");
-  EXPECT_EQ(ReadWholeFile(dir / "link"), std::string("a\0\n", 3));
-  EXPECT_EQ(ReadWholeFile(file, 3).size(), 3u);
+  EXPECT_EQ(ReadWholeFile(dir / "link", 3), std::string("a\0\n", 3));  // a limit of its size
   EXPECT_NE(ReadWholeFile("/proc/self/status").find("VmRSS"), std::string::npos);  // size 0
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
   std::filesystem::create_symlink(dir / "loop", dir / "loop");
   std::filesystem::create_symlink("/dev/zero", dir / "zero");
-  const struct {
-    std::filesystem::path path;
-    uint64_t max_size;
-    const char* reason;
-  } cases[] = {
-      {dir / "missing", kMaxFileSize, "(No such file or directory)"},
-      {dir, kMaxFileSize, "(it is a folder)"},
-      {dir / "pipe", kMaxFileSize, "(it is a named pipe)"},  // never waited on
-      {dir / "zero", kMaxFileSize, "(it is a device)"},
-      {dir / "loop", kMaxFileSize, "(Too many levels of symbolic links)"},
-      {file, 2, "(it is larger than"},
+  // The only regular file is read with a limit one byte below its size.
+  const std::pair<std::filesystem::path, const char*> cases[] = {
+      {dir / "missing", "(No such file or directory)"},
+      {dir, "(it is a folder)"},
+      {dir / "pipe", "(it is a named pipe)"},  // never waited on
+      {dir / "zero", "(it is a device)"},
+      {dir / "loop", "(Too many levels of symbolic links)"},
+      {file, "(it is larger than"},
+      {"/proc/self/mem", "(Input/output error)"},  // a regular file whose reading fails
   };
-  for (const auto& c : cases) {
+  for (const auto& [path, reason] : cases) {
     try {
-      ReadWholeFile(c.path, c.max_size);
-      ADD_FAILURE() << c.path;
+      ReadWholeFile(path, path == file ? 2 : kMaxFileSize);
+      ADD_FAILURE() << path;
     } catch (const RuntimeError& e) {
       EXPECT_EQ(e.kind(), ErrorKind::FileNotFound);
-      EXPECT_EQ(e.detail().rfind(c.path.string() + " cannot be read " + c.reason, 0), 0u)
-          << e.detail();
+      EXPECT_EQ(e.detail().rfind(path.string() + " cannot be read " + reason, 0), 0u) << e.detail();
     }
   }
 }

@@ -30,7 +30,6 @@ std::string Text(const ImportedItem& i) {
   }
   return t;
 }
-constexpr const char* kNoGems = " 0/0/0/0 0/0/0/0 0/0/0/0 0/0/0/0";
 
 class ReadItemSetTest : public ::testing::Test {
  protected:
@@ -60,17 +59,44 @@ TEST_F(ReadItemSetTest, OnlyLinesBeginningWithItemAndAnItemNumberCount) {
   EXPECT_FALSE(Read("[Chest]\n\n ITEM1_LEVEL=3\nITE").has_item_lines);
 }
 
-TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndFlagsAreTrueOnlyForExactlyOne) {
+TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndValuesBeyondTheirLimitsAreReportedByLine) {
+  tables.GemIdList(53) = {"ST_STR", 6, 25};  // a second record with the same identifier
   const auto r = Read(
       "ITEM0_NAME=  Helm = of Dawn  \nITEM1_NAME\nITEM2_DPS=16.5\nITEM2_SPEED=3.7\n"
       "ITEM4_GEM2_QUALITY=5\nITEM4_GEM2_LEVEL=6\nITEM4_GEM2_NAME=x\nITEM4_GEM1_BONUS=12\n"
       "ITEM4_GEMx_QUALITY=3\n"  // "_GEM" then a non-digit: gem 0
-      "ITEM3_LEVEL=10\nITEM3_GEM1_GEM_ID=ST_STR\nITEM3_LEVEL=20\nITEM3_GEM1_GEM_ID=RS_SLASH\n");
-  EXPECT_EQ(Text(r.ImportedItems[0]), std::string("L0 Q0 0 0 0 '  Helm = of Dawn  '") + kNoGems);
-  EXPECT_EQ(r.ImportedItems[1].ItemName, "ITEM1_NAME");  // no "=": the whole line
-  EXPECT_EQ(Text(r.ImportedItems[2]), std::string("L0 Q0 16.5 3.7 0 ''") + kNoGems);
-  EXPECT_EQ(Text(r.ImportedItems[4]), "L0 Q0 0 0 12 'x' 0/0/0/3 0/0/0/0 0/6/0/5 0/0/0/0");
-  EXPECT_EQ(Text(r.ImportedItems[3]), "L20 Q0 0 0 0 '' 0/0/0/0 2/0/8/0 0/0/0/0 0/0/0/0");
+      "ITEM3_LEVEL=10\nITEM3_GEM1_GEM_ID=ST_STR\nITEM3_LEVEL=20\nITEM3_GEM1_GEM_ID=RS_SLASH\n"
+      // Identifiers: case matters, the last equal record wins, and an unknown one changes
+      // nothing and is held to no limits.
+      "ITEM5_GEM0_GEM_ID= ST_STR \nITEM5_GEM1_GEM_ID=st_str\n"
+      "ITEM5_GEM2_GEM_ID=RS_HEAT\nITEM5_GEM2_GEM_ID=NOT_THERE\n"
+      "ITEM25_GEM2_GEM_ID=NOT_THERE\nITEM5_GEM7_GEM_ID=ALSO_NOT\n"
+      // Values beyond their limits are skipped; the rest of the item is read.
+      "ITEM6_LEVEL=300\nITEM6_QUALITY=7\nITEM6_GEM4_LEVEL=1\n"
+      "ITEM6_GEM0_QUALITY=-1\nITEM6_DPS=1e39\nITEM6_GEM0_GEM_ID=ST_STR\n"
+      "ITEM6_GEM9_GEM_ID=ST_CON\nITEM6_LEVEL=52\nITEM6_QUALITY=6.4\n");
+  std::string items;
+  for (int k = 0; k < 7; ++k)
+    items += Text(r.ImportedItems[k]) + "\n";
+  EXPECT_EQ(items,
+            "L0 Q0 0 0 0 '  Helm = of Dawn  ' 0/0/0/0 0/0/0/0 0/0/0/0 0/0/0/0\n"
+            "L0 Q0 0 0 0 'ITEM1_NAME' 0/0/0/0 0/0/0/0 0/0/0/0 0/0/0/0\n"  // no "=": the whole line
+            "L0 Q0 16.5 3.7 0 '' 0/0/0/0 0/0/0/0 0/0/0/0 0/0/0/0\n"
+            "L20 Q0 0 0 0 '' 0/0/0/0 2/0/8/0 0/0/0/0 0/0/0/0\n"
+            "L0 Q0 0 0 12 'x' 0/0/0/3 0/0/0/0 0/6/0/5 0/0/0/0\n"
+            "L0 Q0 0 0 0 '' 6/0/25/0 0/0/0/0 2/0/2/0 0/0/0/0\n"
+            "L52 Q6 0 0 0 '' 6/0/25/0 0/0/0/0 0/0/0/0 0/0/0/0\n");
+  EXPECT_EQ(Reasons(r),
+            "20: item level 300 is outside 0..255\n"
+            "21: item quality 7 is outside 0..6 (94% to 100%)\n"
+            "22: gem number 4 is outside 0..3\n"
+            "23: gem quality -1 is outside 0..255\n"
+            "24: AF/DPS 1E+39 is too large for single precision\n"
+            "26: gem number 9 is outside 0..3\n");
+  tables.GemIdList(53) = {};  // an empty identifier matches the unused records past the last
+  EXPECT_EQ(
+      Read("ITEM1_GEM3_GEM_ID=RS_COLD\nITEM1_GEM3_GEM_ID=  ").ImportedItems[1].Gems[3].GemType, 0);
+  // Flags are true only for exactly one.
   std::string text, flags;
   const char* values[] = {"1", "1.0", " 1 ", "2", "-1", "yes", "", "0.5"};
   for (int k = 0; k < 8; ++k)
@@ -79,35 +105,6 @@ TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndFlagsAreTrueOnlyForExactlyOn
   for (const ImportedItem& item : Read(text).ImportedItems)
     flags += std::to_string(item.Equipped) + std::to_string(item.PlayerMade) + " ";
   EXPECT_EQ(flags, "11 11 11 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 ");
-}
-
-TEST_F(ReadItemSetTest, IdentifiersAreLookedUpExactlyAndTheLastEqualRecordWins) {
-  tables.GemIdList(53) = {"ST_STR", 6, 25};  // a second record with the same identifier
-  const auto r = Read(
-      "ITEM0_GEM0_GEM_ID= ST_STR \nITEM0_GEM1_GEM_ID=st_str\n"
-      "ITEM0_GEM2_GEM_ID=RS_HEAT\nITEM0_GEM2_GEM_ID=NOT_THERE\n"
-      "ITEM25_GEM2_GEM_ID=NOT_THERE\nITEM0_GEM7_GEM_ID=ALSO_NOT\n");
-  // Case matters; an unknown identifier changes nothing and is held to no limits.
-  EXPECT_EQ(Text(r.ImportedItems[0]), "L0 Q0 0 0 0 '' 6/0/25/0 0/0/0/0 2/0/2/0 0/0/0/0");
-  EXPECT_EQ(Reasons(r), "");
-  tables.GemIdList(53) = {};  // an empty identifier matches the unused records past the last
-  EXPECT_EQ(
-      Read("ITEM1_GEM3_GEM_ID=RS_COLD\nITEM1_GEM3_GEM_ID=  ").ImportedItems[1].Gems[3].GemType, 0);
-}
-
-TEST_F(ReadItemSetTest, ValuesBeyondTheirLimitsAreSkippedAndReportedByLine) {
-  const auto r = Read(
-      "ITEM1_LEVEL=300\nITEM1_QUALITY=7\nITEM1_GEM4_LEVEL=1\n"
-      "ITEM1_GEM0_QUALITY=-1\nITEM1_DPS=1e39\nITEM1_GEM0_GEM_ID=ST_STR\n"
-      "ITEM1_GEM9_GEM_ID=ST_CON\nITEM1_LEVEL=52\nITEM1_QUALITY=6.4\n");
-  EXPECT_EQ(Reasons(r),
-            "1: item level 300 is outside 0..255\n"
-            "2: item quality 7 is outside 0..6 (94% to 100%)\n"
-            "3: gem number 4 is outside 0..3\n"
-            "4: gem quality -1 is outside 0..255\n"
-            "5: AF/DPS 1E+39 is too large for single precision\n"
-            "7: gem number 9 is outside 0..3\n");
-  EXPECT_EQ(Text(r.ImportedItems[1]), "L52 Q6 0 0 0 '' 1/0/0/0 0/0/0/0 0/0/0/0 0/0/0/0");
 }
 
 TEST(ImportProblems, TheMessageListsTwentyByLineThenCountsTheRest) {
@@ -213,9 +210,9 @@ TEST_F(ImportTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) {
   for (int slot = 0; slot < ui::kGemSlotCount; ++slot) {
     if (!w.optCraft[ui::ItemOfSlot(slot)].Value() || w.cboType[slot].ListIndex() < 1) continue;
     ++crafted_gems;
-    EXPECT_NE(w.lblGemCost[slot].Caption(), " 0g 0s 0c") << slot;
-    EXPECT_NE(w.lblGemName[slot].Caption(), "") << slot;
-    EXPECT_NE(w.lblGemPoint[slot].Caption(), "0.0") << slot;
+    EXPECT_TRUE(w.lblGemCost[slot].Caption() != " 0g 0s 0c" && w.lblGemName[slot].Caption() != "" &&
+                w.lblGemPoint[slot].Caption() != "0.0")
+        << slot;
   }
   EXPECT_GT(crafted_gems, 30);
   EXPECT_NE(w.lblOverc[0].Caption(), "Overcharge: none");  // the example overcharges its chest
@@ -255,7 +252,9 @@ TEST_F(ImportTest, ACancelledUnreadableItemlessOrEmptyFileChangesNothing) {
             "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
             "line 1: item number 19 is outside 0..18");
   EXPECT_EQ(test::Snapshot(w), before);
-  EXPECT_FALSE(w.ImportInProgress);
+  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
+  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
+  EXPECT_FALSE(w.ImportInProgress);  // even after an error
 }
 
 TEST_F(ImportTest, AnEffectPastItsTypesListIsSkipped) {
@@ -264,23 +263,13 @@ TEST_F(ImportTest, AnEffectPastItsTypesListIsSkipped) {
   data.Write("velmora.dat", "[3]\nHT_HITS=0\nHT_MORE=1\n[1]\nST_STR=9\n");
   MainForm other(data.path());
   other.Form_Load();
-  other.window().present_message = w.present_message;
-  const std::string path =
-      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n").string();
-  other.window().CommonDialog.chooser = [path] { return std::optional<std::string>(path); };
-  other.window().mnuOpen.Press();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_NE(messages[0].find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
-                             "line 2: effect 9 is outside the 8 effects of a Stat gem"),
+  const ImportOutcome outcome = other.OpenItemSet(
+      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n"));
+  EXPECT_NE(outcome.message.find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
+                                 "line 2: effect 9 is outside the 8 effects of a Stat gem"),
             std::string::npos);
   EXPECT_EQ(other.window().cboEffect[0].ListIndex(), -1);
   EXPECT_EQ(other.window().cboType[1].Text(), "Stat");
-}
-
-TEST_F(ImportTest, ImportInProgressIsFalseAfterAnErrorToo) {
-  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
-  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
-  EXPECT_FALSE(w.ImportInProgress);
 }
 
 }  // namespace

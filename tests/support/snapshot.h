@@ -21,9 +21,8 @@ inline std::string Snapshot(const ui::Window& window) {
     text += c->name() + (c->enabled() ? ":" : " disabled:");
     if (auto* l = dynamic_cast<const Label*>(c)) text += l->Caption();
     if (auto* t = dynamic_cast<const TextBox*>(c)) text += t->Text();
-    if (auto* b = dynamic_cast<const ComboBox*>(c)) {
+    if (auto* b = dynamic_cast<const ComboBox*>(c))
       text += std::to_string(b->ListIndex()) + "|" + b->Text() + "|" + list(b->items());
-    }
     if (auto* o = dynamic_cast<const OptionButton*>(c)) text += o->Value() ? "on" : "off";
     if (auto* k = dynamic_cast<const CheckBox*>(c)) text += k->Value() ? "on" : "off";
     if (auto* p = dynamic_cast<const PictureBox*>(c)) text += std::to_string(p->Top());
