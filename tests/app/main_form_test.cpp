@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/command_line.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 #include "ui/search_window.h"
@@ -128,6 +129,31 @@ TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffectsAndEachOpeningStartsClean) {
   const std::string fresh = test::Snapshot(ui::ItemSearchWindow());
   OpenSearch([&](ui::ItemSearchWindow& s) { EXPECT_EQ(test::Snapshot(s), fresh); });
   EXPECT_EQ(openings, 2);
+}
+
+TEST(CommandLine, OptionsValuesAndFilesOrWhatIsWrongWithThem) {
+  // What a command line reads as: the action or the error, then the values and the files.
+  const auto read = [](std::vector<std::string> args) {
+    const CommandLine line = ParseCommandLine(args, {"--data"}, 1);
+    std::string text = std::to_string(static_cast<int>(line.action)) + " " + line.error;
+    for (const auto& [name, value] : line.values)
+      text += " " + name + "=" + value;
+    for (const std::string& file : line.files)
+      text += " [" + file + "]";
+    return text;
+  };
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--data", "d", "f"}, "0  --data=d [f]"},
+      {{"--data=d=e", "--", "--help"}, "0  --data=d=e [--help]"},
+      {{"-"}, "0  [-]"},
+      {{"f", "-h", "--bogus"}, "1  [f]"},  // help answers at once
+      {{"--version", "g", "h"}, "2 "},
+      {{"--colour"}, "3 unknown option '--colour'"},
+      {{"f", "--data"}, "3 option '--data' needs a value"},
+      {{"f", "g"}, "3 only one FILE may be given"},
+  };
+  for (const auto& [args, expected] : cases)
+    EXPECT_EQ(read(args), expected);
 }
 
 }  // namespace

@@ -42,9 +42,9 @@ std::string Identifiers(int last) {
 
 // GemData1: code, name at column 6, price at 16, count at 24; what lies between them is not
 // read. GemData3: effect name at 4, extra texts at 20 and 48, suffix from 74.
-const std::string kLevel = "L01 *Exquisite*   0.25 2";
+const std::string kLevel = "L01 *Exquisite*   0.2592";
 const std::string kEffect = "   Blades          extra" + std::string(23, ' ') + "other" +
-                            std::string(21, ' ') + "  Razor Sigil  ";
+                            std::string(20, ' ') + "xRazor Sigil  ";
 
 TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
   const DataFile imbue = DataFile::ImbuePoints, amounts = DataFile::GemData2,
@@ -79,6 +79,9 @@ TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
        "Overflow: GemData2.dat line 2: Amount (columns 10-11): -1 is outside 0..255"},
       {DataFile::GemData3, "[6]\n" + Repeat(kEffect, 27),
        "Index out of range: GemData3.dat line 28: a 27th data line in section 6; a section "
+       "holds at most 26"},
+      {velmora, "[5]\n" + Repeat("A=1", 27),
+       "Index out of range: velmora.dat line 28: a 27th data line in section 5; a section "
        "holds at most 26"},
       {velmora, "[1]\nA=255\nB=256",
        "Overflow: velmora.dat line 3: the number after \"=\": 256 is outside 0..255"},
