@@ -1,3 +1,4 @@
+// The whole program driven as a player drives it: clicks, keys, drops and files, offscreen.
 #include "qt/window_view.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,10 @@ W* Find(const QObject* parent, const std::string& name) {
     throw std::runtime_error("no widget named " + name);
   }
   return widget;
+}
+
+std::string FullSet() {
+  return (test::ExamplesFolder() / "full-set.txt").string();
 }
 
 class ProgramTest : public ::testing::Test {
@@ -76,17 +81,15 @@ class ProgramTest : public ::testing::Test {
     }
   }
 
-  // Lets the main window paint for the first time and build the panel rows it leaves for then.
-  void WaitForFirstPaint() {
-    const QString last = "cboSkillPri(25)";
-    for (int waited = 0; waited < 5000 && !program.main_window()->findChild<QWidget*>(last);
-         waited += 10)
-      QTest::qWait(10);
-  }
+  // Activates the main window and lets it paint for the first time, which builds the panel rows
+  // it leaves for then.
   void Activate() {
     program.main_window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.main_window()));
-    WaitForFirstPaint();
+    for (int waited = 0;
+         waited < 5000 && !program.main_window()->findChild<QWidget*>("cboSkillPri(25)");
+         waited += 10)
+      QTest::qWait(10);
   }
 
   // Clicks a widget of the main window the way the window system delivers a click, so that a
@@ -104,21 +107,14 @@ class ProgramTest : public ::testing::Test {
   Program program;
 };
 
-TEST_F(ProgramTest, AChoiceRunsItsHandlerAndTheCascadeReachesTheScreenButTypingChoosesNothing) {
+TEST_F(ProgramTest, AChoiceRunsItsHandlerAndTheCascadeReachesTheScreen) {
   const ui::MainWindow& w = model();
   emit Find<QComboBox>("cboType(0)")->activated(2);  // "Resist", as a player picks it
-  EXPECT_EQ(w.cboType[0].ListIndex(), 2);
   emit Find<QComboBox>("cboAmount(0)")->activated(4);
-  EXPECT_NE(w.lblGemCost[0].Caption(), " 0g 0s 0c");
+  EXPECT_EQ(w.cboType[0].ListIndex(), 2);
   EXPECT_NE(w.lblResVal[0].Caption(), "0");
   ExpectShown({&w.lblGemCost[0], &w.lblGemName[0], &w.lblGemPoint[0], &w.lblResVal[0],
                &w.cboEffect[0], &w.cboAmount[0], &w.lblOverc[0], &w.lblImbPoint[0]});
-  emit Find<QComboBox>("cboType(1)")->activated(1);
-  QLineEdit* edit = Find<QComboBox>("cboAmount(1)")->lineEdit();
-  QTest::keyClicks(edit, "12");
-  EXPECT_EQ(w.cboAmount[1].Text(), "12");
-  EXPECT_EQ(w.cboAmount[1].ListIndex(), -1);
-  EXPECT_EQ(edit->text(), "12");
 }
 
 TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
@@ -158,7 +154,7 @@ TEST_F(ProgramTest, AnErrorInAHandlerIsShownAndEndsTheProgramAndNothingRunsAfter
 }
 
 TEST_F(ProgramTest, OpenLoadsAnItemSetIntoShownAndLaterBuiltPagesAndOptionsStayChosen) {
-  chosen_file = (test::ExamplesFolder() / "full-set.txt").string();
+  chosen_file = FullSet();
   Find<QAction>("mnuOpen")->trigger();
   EXPECT_TRUE(shown.empty());
   const ui::MainWindow& w = model();
@@ -176,13 +172,65 @@ TEST_F(ProgramTest, OpenLoadsAnItemSetIntoShownAndLaterBuiltPagesAndOptionsStayC
   EXPECT_FALSE(Find<QRadioButton>("optDropped(15)")->isChecked());
 }
 
+TEST_F(ProgramTest, AFileOnTheCommandLineOrOneLocalFileDroppedOpensAsFileOpenDoes) {
+  chosen_file = FullSet();
+  Find<QAction>("mnuOpen")->trigger();
+  const std::string opened = test::Snapshot(model());
+  Program argument(test::SampleDataFolder(), Hooks());
+  ASSERT_TRUE(argument.Start());
+  argument.OpenWhenShown(FullSet());
+  QApplication::processEvents();
+  EXPECT_EQ(test::Snapshot(argument.form().window()), opened);
+
+  test::TempFolder folder;
+  const QString path = QString::fromStdString(FullSet());
+  const QUrl set = QUrl::fromLocalFile(path),
+             no_items = QUrl::fromLocalFile(folder.Write("notes.txt", "[Chest]\n").c_str());
+  const struct {
+    const char* name;
+    QList<QUrl> urls;
+    QString text;
+    bool modal_open, imported, message;
+    const char* onto = nullptr;  // a widget of the window; nullptr for the window itself
+  } cases[] = {
+      {"one local file", {set}, {}, false, true, false},
+      {"a file without item lines", {no_items}, {}, false, false, true},
+      {"two files", {set, set}, {}, false, false, false},
+      {"text naming the file", {}, path, false, false, false},
+      {"a remote file", {QUrl("https://example.org/full-set.txt")}, {}, false, false, false},
+      {"while a modal window is open", {set}, {}, true, false, false},
+      {"a file and its path, onto a text box", {set}, path, false, true, false, "txtItemName(0)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    shown.clear();
+    Program p(test::SampleDataFolder(), Hooks());
+    ASSERT_TRUE(p.Start());
+    QDialog modal(p.main_window());
+    modal.setModal(true);
+    modal.setVisible(c.modal_open);
+    const std::string before = test::Snapshot(p.form().window());
+    QMimeData data;
+    if (!c.urls.isEmpty()) data.setUrls(c.urls);
+    if (!c.text.isEmpty()) data.setText(c.text);
+    QWidget* target = c.onto ? qt::Find(p.main_window(), c.onto) : p.main_window();
+    QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop({10.0, 10.0}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(enter.isAccepted(), c.urls.size() == 1 && c.urls[0].isLocalFile() && !c.modal_open);
+    EXPECT_EQ(test::Snapshot(p.form().window()), c.imported ? opened : before);
+    EXPECT_EQ(shown.size(), c.message ? 1u : 0u);
+  }
+}
+
 TEST_F(ProgramTest, SearchOpensAModalWindowOnlyFromNeckOnThatBlocksTheMainWindow) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(program.main_window()));
   int loads = 0;
   model().cmdLoadItem.Click = [&] { ++loads; };
   ClickThroughWindow(Find("cmdLoadItem"));
   ASSERT_EQ(loads, 1);  // the main window takes clicks while no modal window is open
-
   ClickThroughWindow(Find("cmdSearch"));  // disabled on the Chest tab
   EXPECT_EQ(modal_runs, 0);
 
@@ -207,32 +255,41 @@ TEST_F(ProgramTest, SearchOpensAModalWindowOnlyFromNeckOnThatBlocksTheMainWindow
   EXPECT_TRUE(shown.empty());
 }
 
-TEST_F(ProgramTest, TheTabKeyReachesAPagesInputsInReadingOrderAndAltEOrTheCloseBoxEnds) {
-  QMainWindow* top = program.main_window();
-  top->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(top));
-  auto* tab = Find<TabButton>("SSTab1 tab 5");
-  QTest::mouseClick(tab, Qt::LeftButton);  // a page built after start-up
-  tab->setFocus();
-  std::string reached, expected =
-                           "cboItmQual(5) txtItemName(5) txtItmlevel(5) txtAF(5) "
-                           "txtSpeed(5) txtBonus(5) ";
+TEST_F(ProgramTest, TheTabKeyFollowsReadingOrderOnAPageAndOnIntoThePanelRows) {
+  Activate();
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 5"), Qt::LeftButton);  // built after start-up
+  std::string page =
+      "cboItmQual(5)|txtItemName(5)|txtItmlevel(5)|txtAF(5)|txtSpeed(5)|txtBonus(5)|";
   for (int slot = 20; slot < 24; ++slot) {
     for (const char* name : {"cboType", "cboAmount", "cboEffect", "cboGemQual"})
-      expected += name + ("(" + std::to_string(slot) + ") ");
+      page += name + ("(" + std::to_string(slot) + ")|");
   }
-  expected += "optDropped(5) optCraft(5) chkEquip(5) cmdClearItem ";
-  for (int i = 0; i < 26; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    reached += QApplication::focusWidget()->objectName().toStdString() + " ";
+  const std::pair<const char*, std::string> cases[] = {
+      {"SSTab1 tab 5", page + "optDropped(5)|optCraft(5)|chkEquip(5)|cmdClearItem|"},
+      {"cboFocusPri(3)", "txtFocusMax(4)|cboFocusPri(4)|txtFocusMax(5)|"},
+      {"cboSkillPri(8)", "txtSkillMax(9)|cboSkillPri(9)|txtSkillMax(10)|"},
+      {"cboFocusPri(7)", "txtSkillMax(0)|"},
+      {"txtSkillMax(25)", "cboSkillPri(25)|SSTab1 tab 5|"},
+  };
+  for (const auto& [from, expected] : cases) {
+    Find(from)->setFocus();
+    std::string reached;
+    for (auto stops = std::ranges::count(expected, '|'); stops > 0; --stops) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      reached += QApplication::focusWidget()->objectName().toStdString() + "|";
+    }
+    EXPECT_EQ(reached, expected) << from;
   }
-  EXPECT_EQ(reached, expected);
-  QTest::keyClick(top->windowHandle(), Qt::Key_E, Qt::AltModifier);
+}
+
+TEST_F(ProgramTest, AltEOrTheCloseBoxEndsTheProgram) {
+  Activate();
+  QTest::keyClick(program.main_window()->windowHandle(), Qt::Key_E, Qt::AltModifier);
   // An access key presses its button as a click the player sees, which takes a moment.
   for (int waited = 0; waited < 2000 && model().loaded(); waited += 20)
     QTest::qWait(20);
   EXPECT_FALSE(model().loaded());
-  EXPECT_FALSE(top->isVisible());
+  EXPECT_FALSE(program.main_window()->isVisible());
   Program other(test::SampleDataFolder(), Hooks());
   ASSERT_TRUE(other.Start());
   other.main_window()->close();  // the title bar's close box
@@ -240,22 +297,44 @@ TEST_F(ProgramTest, TheTabKeyReachesAPagesInputsInReadingOrderAndAltEOrTheCloseB
   EXPECT_TRUE(shown.empty());
 }
 
-TEST_F(ProgramTest, EveryInputHasAnAccessibleNameFromItsCaption) {
-  WaitForFirstPaint();
-  auto name_of = [](QWidget* widget) {
+TEST_F(ProgramTest, InputsAreNamedForAssistiveTechnologyAndResultsSayWhatTheyShow) {
+  Activate();
+  auto spoken = [](QWidget* widget) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
   };
-  EXPECT_EQ(name_of(Find("cboAmount(3)")) + "|" + name_of(Find("txtStat(2)")) + "|" +
-                name_of(Find("cboSkillPri(25)")) + "|" + name_of(Find("txtCLevel")),
-            "Gem 4 amount|DEX cap|Verdant priority|Crafter level");
   int inputs = 0;
   for (QWidget* widget : program.main_window()->findChildren<QWidget*>()) {
     if (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty()) continue;
     ++inputs;
-    EXPECT_FALSE(name_of(widget).empty()) << widget->objectName().toStdString();
+    EXPECT_FALSE(spoken(widget).empty()) << widget->objectName().toStdString();
   }
   EXPECT_GT(inputs, 100);
+  const auto said = [&](std::initializer_list<const char*> names) {
+    std::string text;
+    for (const char* name : names)
+      text += spoken(Find(name)) + "|";
+    return text;
+  };
+  EXPECT_EQ(said({"cboAmount(3)", "txtStat(2)", "cboSkillPri(25)", "txtCLevel", "lblGemCost(0)",
+                  "lblStatVal(0)", "lblStat(0)"}),
+            "Gem 4 amount|DEX cap|Verdant priority|Crafter level|Gem 1 cost:  0g 0s 0c|"
+            "STR total: 0|STR|");  // a row caption is read as it is
+  program.gate().Run([&] {
+    model().txtItmlevel[0].SetText("20");
+    model().cboItmQual[0].SetListIndex(6);
+    model().cboType[0].SetListIndex(1);
+    model().cboAmount[0].SetListIndex(9);
+    model().lblStatVal[1].SetCaption("123522");  // wider than its label
+  });
+  EXPECT_EQ(said({"lblGemCost(0)", "lblStatVal(0)", "lblImbPoint(0)", "lblStatVal(1)"}),
+            "Gem 1 cost: " + model().lblGemCost[0].Caption() + "|STR total: " +
+                model().lblStatVal[0].Caption() + "|" + model().lblImbPoint[0].Caption() +
+                "|CON total: 123522|");  // "Imbue Points: ..." names itself
+  EXPECT_NE(model().lblImbPoint[0].Caption(), "Imbue Points: 00.0 / 00");
+  auto* con = Find<QLabel>("lblStatVal(1)");
+  EXPECT_TRUE(con->text().endsWith(QChar(0x2026))) << con->text().toStdString();
+  EXPECT_EQ(con->toolTip(), "123522");
 }
 
 TEST_F(ProgramTest, ABrokenDataFileIsReportedAtStartUpAndNoWindowIsShown) {
@@ -269,27 +348,8 @@ TEST_F(ProgramTest, ABrokenDataFileIsReportedAtStartUpAndNoWindowIsShown) {
                                              "status 1"}));
 }
 
-TEST_F(ProgramTest, TheTabKeyGoesOnIntoThePanelRowsBelowTheViewports) {
-  Activate();
-  const std::pair<const char*, std::vector<std::string>> cases[] = {
-      {"cboFocusPri(3)", {"txtFocusMax(4)", "cboFocusPri(4)", "txtFocusMax(5)"}},
-      {"cboSkillPri(8)", {"txtSkillMax(9)", "cboSkillPri(9)", "txtSkillMax(10)"}},
-      {"cboFocusPri(7)", {"txtSkillMax(0)"}},
-      {"txtSkillMax(25)", {"cboSkillPri(25)", "SSTab1 tab 0"}},
-  };
-  for (const auto& [from, expected] : cases) {
-    Find(from)->setFocus();
-    std::vector<std::string> reached;
-    for (size_t i = 0; i < expected.size(); ++i) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      reached.push_back(QApplication::focusWidget()->objectName().toStdString());
-    }
-    EXPECT_EQ(reached, expected) << from;
-  }
-}
-
 TEST_F(ProgramTest, EveryCaptionAndListEntryFitsItsControl) {
-  WaitForFirstPaint();
+  Activate();
   program.gate().Run([&] {
     for (int type = 1; type <= 6; ++type)  // every effect name, and the longest amounts
       model().cboType[ui::GemSlot(type, 0)].SetListIndex(type);
@@ -373,29 +433,6 @@ TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableList) {
   EXPECT_EQ(model().cboAmount[75].ListIndex(), 0);
 }
 
-TEST_F(ProgramTest, ResultLabelsTellAssistiveTechnologyWhatTheyShowAndNeverAnotherNumber) {
-  auto spoken = [&](const char* name) {
-    return QAccessible::queryAccessibleInterface(Find(name))->text(QAccessible::Name).toStdString();
-  };
-  EXPECT_EQ(spoken("lblGemCost(0)") + "|" + spoken("lblStatVal(0)") + "|" + spoken("lblStat(0)"),
-            "Gem 1 cost:  0g 0s 0c|STR total: 0|STR");  // a row caption is read as it is
-  program.gate().Run([&] {
-    model().txtItmlevel[0].SetText("20");
-    model().cboItmQual[0].SetListIndex(6);
-    model().cboType[0].SetListIndex(1);
-    model().cboAmount[0].SetListIndex(9);
-    model().lblStatVal[1].SetCaption("123522");  // wider than its label
-  });
-  EXPECT_EQ(spoken("lblGemCost(0)"), "Gem 1 cost: " + model().lblGemCost[0].Caption());
-  EXPECT_EQ(spoken("lblStatVal(0)"), "STR total: " + model().lblStatVal[0].Caption());
-  EXPECT_EQ(spoken("lblImbPoint(0)"), model().lblImbPoint[0].Caption());  // names itself
-  EXPECT_NE(model().lblImbPoint[0].Caption(), "Imbue Points: 00.0 / 00");
-  auto* con = Find<QLabel>("lblStatVal(1)");
-  EXPECT_TRUE(con->text().endsWith(QChar(0x2026))) << con->text().toStdString();
-  EXPECT_EQ(con->toolTip(), "123522");
-  EXPECT_EQ(spoken("lblStatVal(1)"), "CON total: 123522");
-}
-
 TEST_F(ProgramTest, AFileNamedLikeMarkupIsShownLiterally) {
   test::TempFolder folder;
   const std::string name = "<font size=7 color=red>ALL PLANS DELETED<b>.txt";
@@ -412,7 +449,7 @@ TEST_F(ProgramTest, ADecimalCommaLocaleChangesNoCaption) {
   const auto act = [](Program& p) {
     p.gate().Run([&] {
       ui::MainWindow& w = p.form().window();
-      w.CommonDialog.chooser = [] { return (test::ExamplesFolder() / "full-set.txt").string(); };
+      w.CommonDialog.chooser = [] { return FullSet(); };
       w.mnuOpen.Press();
       w.cboAmount[2].UserTyped("2.5");
       w.txtCLevel.SetText("45.5");
@@ -420,16 +457,14 @@ TEST_F(ProgramTest, ADecimalCommaLocaleChangesNoCaption) {
     });
     return test::Snapshot(p.form().window());
   };
-  const std::string in_c = act(program);
-  const std::string old_locale = std::setlocale(LC_ALL, nullptr);
+  const std::string in_c = act(program), old_locale = std::setlocale(LC_ALL, nullptr);
   ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
   Program german(test::SampleDataFolder(), Hooks());
   ASSERT_TRUE(german.Start());
   const std::string in_german = act(german);
+  EXPECT_STREQ(std::localeconv()->decimal_point, ",");
   std::setlocale(LC_ALL, old_locale.c_str());
   EXPECT_EQ(in_german, in_c);
-  EXPECT_NE(in_c.find("2.5"), std::string::npos);
 }
 
 }  // namespace
