@@ -73,11 +73,7 @@ class ProgramTest : public ::testing::Test {
       QWidget* widget = Find(c->name());
       QString text = widget->property("text").toString();  // a label or a line edit
       if (auto* box = qobject_cast<QComboBox*>(widget)) text = box->currentText();
-      std::string model;
-      if (auto* label = dynamic_cast<const ui::Label*>(c)) model = label->Caption();
-      if (auto* edit = dynamic_cast<const ui::TextBox*>(c)) model = edit->Text();
-      if (auto* box = dynamic_cast<const ui::ComboBox*>(c)) model = box->Text();
-      EXPECT_EQ(text.toStdString(), model) << c->name();
+      EXPECT_EQ(text.toStdString(), test::ShownText(*c)) << c->name();
     }
   }
 

@@ -10,6 +10,7 @@
 #include "app/main_form.h"
 #include "report/run_report.h"
 #include "support/files.h"
+#include "support/snapshot.h"
 
 namespace gw::report {
 namespace {
@@ -23,20 +24,6 @@ Outcome RunWith(std::vector<std::string> args) {
   std::ostringstream out, err;
   const int status = RunReport(args, test::SampleDataFolder(), out, err);
   return {status, out.str(), err.str()};
-}
-
-// What the window shows in a control, whatever its kind.
-std::string Shown(const ui::Control& c) {
-  switch (c.kind()) {
-    case ui::ControlKind::Label:
-      return static_cast<const ui::Label&>(c).Caption();
-    case ui::ControlKind::TextBox:
-      return static_cast<const ui::TextBox&>(c).Text();
-    case ui::ControlKind::ComboBox:
-      return static_cast<const ui::ComboBox&>(c).Text();
-    default:
-      return "<not a figure: " + c.name() + ">";
-  }
 }
 
 TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
@@ -66,7 +53,7 @@ TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
   for (const ui::Control* c : w.controls()) {
     for (const Figure* figure : figures) {
       if (figure->control != c->name()) continue;
-      EXPECT_EQ(figure->text, Shown(*c)) << c->name();
+      EXPECT_EQ(figure->text, test::ShownText(*c)) << c->name();
       names.insert(c->name());
     }
   }
@@ -94,43 +81,37 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
   const auto write = [&](const char* name, const char* text) {
     return folder.Write(name, text).string();
   };
-  const std::string good = write("good.txt", "ITEM00_LEVEL=50\n");
-  struct Case {
+  const std::string dir = folder.path().string(), good = write("good.txt", "ITEM00_LEVEL=50\n"),
+                    skips = write("d.txt", "ITEM00_LEVEL=50\nITEM30_LEVEL=1\n");
+  const struct {
     const char* name;
     std::vector<std::string> args;
     int status;
     const char* in_err;  // a part of the message; stdout is empty unless the status is 0 or 3
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"no FILE", {}, kNotImported, "no FILE given"},
       {"two FILEs", {good, good}, kNotImported, "only one FILE"},
       {"unknown option", {"--colour", good}, kNotImported, "unknown option '--colour'"},
       {"unknown format", {"--format=xml", good}, kNotImported, "unknown format 'xml'"},
       {"option without value", {good, "--data"}, kNotImported, "'--data' needs a value"},
-      {"missing file", {(folder.path() / "none.txt").string()}, kNotImported, "none.txt"},
-      {"a folder", {folder.path().string()}, kNotImported, "Nothing was imported"},
+      {"missing file", {dir + "/none.txt"}, kNotImported, "none.txt"},
+      {"a folder", {dir}, kNotImported, "Nothing was imported"},
       {"no ITEM lines", {write("a.txt", "[Chest]\nNAME=x\n")}, kNotImported, "no item lines"},
       {"sets nothing", {write("b.txt", "ITEM00_COLOUR=1\n")}, kNotImported, "sets anything"},
       {"all refused", {write("c.txt", "ITEM30_LEVEL=1\n")}, kNotImported, "line 1"},
-      {"broken data",
-       {"--data", folder.path().string(), good},
-       kBrokenData,
-       "File not found\n\nImbuePoints.dat"},
-      {"skipped values",
-       {write("d.txt", "ITEM00_LEVEL=50\nITEM30_LEVEL=1\n")},
-       kImportedWithSkips,
-       "line 2"},
+      {"broken data", {"--data", dir, good}, kBrokenData, "File not found\n\nImbuePoints.dat"},
+      {"skipped values", {skips}, kImportedWithSkips, "line 2"},
       {"help", {"--help", "--bogus"}, kImported, ""},
       {"version", {"--version"}, kImported, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Outcome run = RunWith(c.args);
     EXPECT_EQ(run.status, c.status);
     EXPECT_NE(run.err.find(c.in_err), std::string::npos) << run.err;
     EXPECT_EQ(run.out.empty(), c.status != kImported && c.status != kImportedWithSkips);
   }
-  EXPECT_NE(RunWith({"--format", "json", write("d.txt", "ITEM00_LEVEL=50\nITEM30_LEVEL=1\n")})
+  EXPECT_NE(RunWith({"--format", "json", skips})
                 .out.find("\"skipped\": [\n    {\"line\": 2, \"reason\": \"item number 30"),
             std::string::npos);
 }

@@ -1,4 +1,4 @@
-// The whole visible state of a logical window as text, to prove that something changed nothing
+// The visible state of logical windows as text, to prove that something changed nothing
 // (GoogleTest shows two unequal snapshots as a diff of their lines).
 #pragma once
 
@@ -8,27 +8,32 @@
 
 namespace gw::test {
 
+// The text a label, text box or combo box shows; "" for other controls.
+inline std::string ShownText(const ui::Control& c) {
+  if (auto* l = dynamic_cast<const ui::Label*>(&c)) return l->Caption();
+  if (auto* t = dynamic_cast<const ui::TextBox*>(&c)) return t->Text();
+  if (auto* b = dynamic_cast<const ui::ComboBox*>(&c)) return b->Text();
+  return "";
+}
+
 inline std::string Snapshot(const ui::Window& window) {
   using namespace ui;
-  auto list = [](const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-      text += item + ",";
-    return text;
-  };
   std::string text;
   for (const Control* c : window.controls()) {
-    text += c->name() + (c->enabled() ? ":" : " disabled:");
-    if (auto* l = dynamic_cast<const Label*>(c)) text += l->Caption();
-    if (auto* t = dynamic_cast<const TextBox*>(c)) text += t->Text();
-    if (auto* b = dynamic_cast<const ComboBox*>(c))
-      text += std::to_string(b->ListIndex()) + "|" + b->Text() + "|" + list(b->items());
+    text += c->name() + (c->enabled() ? ":" : " disabled:") + ShownText(*c);
+    std::vector<std::string> items;
+    if (auto* b = dynamic_cast<const ComboBox*>(c)) {
+      text += "|" + std::to_string(b->ListIndex());
+      items = b->items();
+    }
+    if (auto* l = dynamic_cast<const ListBox*>(c)) items = l->items();
+    for (const std::string& item : items)
+      text += "," + item;
     if (auto* o = dynamic_cast<const OptionButton*>(c)) text += o->Value() ? "on" : "off";
     if (auto* k = dynamic_cast<const CheckBox*>(c)) text += k->Value() ? "on" : "off";
     if (auto* p = dynamic_cast<const PictureBox*>(c)) text += std::to_string(p->Top());
     if (auto* v = dynamic_cast<const VScrollBar*>(c)) text += std::to_string(v->Value());
     if (auto* s = dynamic_cast<const TabContainer*>(c)) text += std::to_string(s->Tab());
-    if (auto* l = dynamic_cast<const ListBox*>(c)) text += list(l->items());
     text += "\n";
   }
   return text;
