@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
+#include "common/text.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 #include "ui/search_window.h"
@@ -13,9 +16,34 @@
 namespace gw {
 namespace {
 
+// The program's model after start-up over the sample data, with every message kept.
 class MainFormTest : public ::testing::Test {
  protected:
-  MainFormTest() : form(test::SampleDataFolder()), w(form.window()) { form.Form_Load(); }
+  MainFormTest() : form(test::SampleDataFolder()), w(form.window()) {
+    form.Form_Load();
+    w.present_message = [this](const std::string&, const std::string& text) {
+      messages.push_back(text);
+    };
+  }
+  // Opens `text` through File, "Open..." as a player would.
+  void Import(const std::string& text) { ImportFile(folder.Write("set.txt", text).string()); }
+  void ImportFile(std::optional<std::string> path) {
+    w.CommonDialog.chooser = [path] { return path; };
+    w.mnuOpen.Press();
+  }
+  // Item k's options, quality, level, name and AF, then type/quality/amount/effects per gem.
+  std::string Item(int k) {
+    std::string t = std::string(w.optDropped[k].Value() ? "dropped " : "crafted ") +
+                    (w.chkEquip[k].Value() ? "equipped " : "") + w.cboItmQual[k].Text() + " " +
+                    w.txtItmlevel[k].Text() + " '" + w.txtItemName[k].Text() + "' " +
+                    w.txtAF[k].Text();
+    for (int g = 0; g < 4; ++g) {
+      const int s = ui::GemSlot(k, g);
+      t += " " + w.cboType[s].Text() + "/" + w.cboGemQual[s].Text() + "/" + w.cboAmount[s].Text() +
+           "/" + std::to_string(w.cboEffect[s].ListCount());
+    }
+    return t;
+  }
   // Opens the search window from "Search..." and lets `use` work in it while it is open.
   void OpenSearch(const std::function<void(ui::ItemSearchWindow&)>& use) {
     w.present_modal = [&](ui::Window& child) {
@@ -24,69 +52,44 @@ class MainFormTest : public ::testing::Test {
     };
     w.cmdSearch.Press();
   }
+
+  test::TempFolder folder;
   MainForm form;
   ui::MainWindow& w;
+  std::vector<std::string> messages;
   int openings = 0;
 };
 
-TEST_F(MainFormTest, StartUpEvaluatesTheFirstItemAndAtItsMaximumABarShowsTheLastRow) {
-  for (int i = 0; i < 8; ++i)
-    EXPECT_EQ(w.cboGemQual[i].Text() + w.lblGemPoint[i].Caption(), i < 4 ? "94%0" : "0.0") << i;
-  const struct {
-    ui::VScrollBar* bar;
-    const ui::PictureBox *panel, *viewport;
-    int range;
-  } panels[] = {{&w.VScrollSki, &w.ScrollPictureSki, &w.MainPictureSki, w.SkillScrollRange},
-                {&w.VScrollFoc, &w.ScrollPictureFoc, &w.MainPictureFoc, w.FocusScrollRange}};
-  for (auto [bar, panel, viewport, range] : panels) {
-    EXPECT_EQ(range, -bar->Max());
-    EXPECT_EQ(bar->LargeChange(), bar->Max() / 10);
-    bar->UserDrag(bar->Max() + 500);
-    EXPECT_EQ(panel->Top() + panel->Height(), viewport->ScaleHeight());
-  }
-  w.VScrollSki.SetValue(w.VScrollSki.Max());
-  const int bottom = w.MainPictureSki.ScaleHeight() - w.ScrollPictureSki.Top();
-  EXPECT_LE(w.lblSkill[25].rect().top + w.lblSkill[25].rect().height, bottom);
-  EXPECT_GE(w.cboSkillPri[25].rect().top + 630, bottom);  // and no room below it
-}
-
-TEST_F(MainFormTest, RevealScrollsAPanelJustEnoughToShowAControl) {
+TEST_F(MainFormTest, RevealScrollsAPanelJustEnoughToShowAControlAndTheLastRowFits) {
   const int inner = w.MainPictureSki.ScaleHeight();
   ui::Reveal(w.txtSkillMax[25]);
   const ui::Rect& last = w.txtSkillMax[25].rect();
   EXPECT_EQ(w.VScrollSki.Value(), last.top + last.height - inner);
-  EXPECT_EQ(w.ScrollPictureSki.Top(), -w.VScrollSki.Value());  // Change moved the panel
-  ui::Reveal(w.cboSkillPri[24]);                               // already in view: nothing moves
+  EXPECT_LT(w.VScrollSki.Max() - w.VScrollSki.Value(), last.height);  // no room for another row
+  EXPECT_EQ(w.ScrollPictureSki.Top(), -w.VScrollSki.Value());         // Change moved the panel
+  ui::Reveal(w.cboSkillPri[24]);  // already in view: nothing moves
   EXPECT_EQ(w.VScrollSki.Value(), last.top + last.height - inner);
   ui::Reveal(w.lblSkillVal[0]);
   EXPECT_EQ(w.VScrollSki.Value(), w.lblSkillVal[0].rect().top);
   ui::Reveal(w.txtFocusMax[7]);
-  EXPECT_GT(w.VScrollFoc.Value(), 0);
+  EXPECT_EQ(w.VScrollFoc.Value(), w.txtFocusMax[7].rect().top + w.txtFocusMax[7].rect().height -
+                                      w.MainPictureFoc.ScaleHeight());
   ui::Reveal(w.txtStat[7]);  // not in a scrolling panel
   ui::Reveal(w.cmdExit);     // in no container at all
   ui::Reveal(w.cboType[3]);
   EXPECT_EQ(w.VScrollSki.Value(), w.lblSkillVal[0].rect().top);
-}
-
-TEST_F(MainFormTest, ATabsFirstShowingFillsOnlyItsEmptyQualityBoxes) {
-  w.cboGemQual[ui::GemSlot(5, 1)].SetListIndex(6);
-  int evaluations = 0;
-  for (int g = 0; g < 4; ++g)
-    w.cboGemQual[ui::GemSlot(5, g)].Click = [&evaluations] { ++evaluations; };
-  w.SSTab1.SetTab(5);
-  EXPECT_EQ(evaluations, 3);
-  // The item was evaluated; the next item has not been shown yet.
-  EXPECT_EQ(w.cboGemQual[ui::GemSlot(5, 0)].Text() + w.cboGemQual[ui::GemSlot(5, 1)].Text() +
-                w.lblGemPoint[ui::GemSlot(5, 3)].Caption() + w.cboGemQual[ui::GemSlot(6, 0)].Text(),
-            "94%100%0");
-  w.SSTab1.SetTab(0);
-  w.SSTab1.SetTab(5);
-  EXPECT_EQ(evaluations, 3);
+  w.VScrollFoc.UserDrag(w.VScrollFoc.Max() + 500);
+  EXPECT_EQ(w.ScrollPictureFoc.Top() + w.ScrollPictureFoc.Height(), w.MainPictureFoc.ScaleHeight());
 }
 
 TEST_F(MainFormTest, SearchOpensOnlyFromNeckToRightWristAndNoButtonChangesThePlanButExit) {
+  w.cboGemQual[ui::GemSlot(5, 1)].SetListIndex(6);
   for (int tab = 0; tab < ui::kItemCount; ++tab)
-    w.SSTab1.SetTab(tab);  // every item shown once
+    w.SSTab1.SetTab(tab);  // every item shown once, which fills its empty quality boxes
+  std::string qualities;
+  for (int g = 0; g < 4; ++g)
+    qualities += w.cboGemQual[ui::GemSlot(5, g)].Text() + w.cboGemQual[ui::GemSlot(18, g)].Text();
+  EXPECT_EQ(qualities, "94%94%100%94%94%94%94%94%");
   const std::string plan = test::Snapshot(w);
   for (int tab : {0, 10, 11, 15, 18}) {
     w.SSTab1.SetTab(tab);
@@ -129,6 +132,119 @@ TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffectsAndEachOpeningStartsClean) {
   const std::string fresh = test::Snapshot(ui::ItemSearchWindow());
   OpenSearch([&](ui::ItemSearchWindow& s) { EXPECT_EQ(test::Snapshot(s), fresh); });
   EXPECT_EQ(openings, 2);
+}
+
+TEST_F(MainFormTest,
+       ImportedCraftedAmountsAreListEntriesDroppedOnesTheCodeAndWhatTheListsCannotTakeIsSkipped) {
+  Import(
+      "ITEM0_PLAYER_MADE=1\nITEM0_GEM0_GEM_ID=ST_DEX\nITEM0_GEM0_LEVEL=3\n"
+      "ITEM0_GEM1_GEM_ID=RS_HEAT\nITEM0_GEM1_LEVEL=4\n"
+      "ITEM1_PLAYER_MADE=0\nITEM1_GEM0_GEM_ID=RS_HEAT\nITEM1_GEM0_LEVEL=15\n"
+      "ITEM2_PLAYER_MADE=1\nITEM2_GEM0_GEM_ID=ST_STR\nITEM2_GEM0_LEVEL=12\n"
+      "ITEM2_GEM1_GEM_ID=HT_HITS\nITEM2_GEM1_LEVEL=2\nITEM2_QUALITY=9\nITEM19_NAME=x\n"
+      "ITEM2_NAME=Still here\n");
+  EXPECT_EQ(messages, std::vector<std::string>{
+                          "Some settings in \"set.txt\" could not be used and were skipped:\n\n"
+                          "line 11: gem level 12 is outside 0..9 for a crafted item\n"
+                          "line 14: item quality 9 is outside 0..6 (94% to 100%)\n"
+                          "line 15: item number 19 is outside 0..18"});
+  // Stat amount 7 shows as 10 and counts at its level; "15" is also an entry's text.
+  EXPECT_EQ(w.cboAmount[0].Text() + " " + w.cboAmount[1].Text() + " " + w.cboAmount[4].Text(),
+            "10 7 15");
+  EXPECT_EQ(w.cboAmount[0].ListIndex() * 10 + w.cboAmount[4].ListIndex(), 38);
+  EXPECT_EQ(w.cboEffect[0].Text(), w.cboEffect[0].List(2));
+  EXPECT_EQ(w.lblStatVal[2].Caption() + " " + w.lblResVal[2].Caption(), "10 22");  // 7 + 15
+  EXPECT_EQ(w.lblGemPoint[0].Caption() + " " + w.lblGemPoint[1].Caption(), "7 3.5");
+  EXPECT_EQ(w.lblGemCost[4].Caption(), " 0g 0s 0c");  // dropped
+  // The skipped amount is not guessed; the rest of item 2 is imported.
+  EXPECT_EQ(Item(2), "crafted 94% 0 'Still here' 0 Stat/94%//8 Hits/94%/" + w.cboAmount[9].List(2) +
+                         "/1 Unused/94%/0/0 Unused/94%/0/0");
+  EXPECT_FALSE(w.ImportInProgress);
+}
+
+TEST_F(MainFormTest, ItemsTheFileDoesNotNameBecomeEmptyDroppedItemsAndEachImportStartsAfresh) {
+  w.txtItemName[5].SetText("Old boots");
+  w.cboType[20].SetListIndex(1);
+  Import("ITEM5_NAME=Only in the first file\nITEM5_PLAYER_MADE=1\n");
+  EXPECT_EQ(w.txtItemName[5].Text(), "Only in the first file");
+  Import(
+      "ITEM3_PLAYER_MADE=1\nITEM3_NAME=Greaves\nITEM3_LEVEL=40\nITEM3_QUALITY=6\n"
+      "ITEM3_EQUIPPED=1\nITEM3_DPS=87.5\n");
+  const std::string unused = " Unused/94%/0/0 Unused/94%/0/0 Unused/94%/0/0 Unused/94%/0/0";
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    EXPECT_EQ(Item(k),
+              (k == 3 ? "crafted equipped 100% 40 'Greaves' 87.5" : "dropped 94% 0 '' 0") + unused)
+        << k;
+  }
+  // Four Unused gems on a crafted item at level 40, 100%: priced from the Unused rows.
+  EXPECT_EQ(w.lblImbPoint[3].Caption().rfind("Imbue Points: 0.0 / ", 0), 0u);
+  EXPECT_EQ(w.SSTab1.Tab(), 0);  // the import keeps the tab
+}
+
+TEST_F(MainFormTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) {
+  w.SSTab1.SetTab(11);  // the example's Neck is a dropped item
+  Import(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
+  ASSERT_TRUE(messages.empty()) << messages[0];
+  ASSERT_TRUE(w.optDropped[11].Value());
+  int crafted_gems = 0;
+  for (int slot = 0; slot < ui::kGemSlotCount; ++slot) {
+    if (!w.optCraft[ui::ItemOfSlot(slot)].Value() || w.cboType[slot].ListIndex() < 1) continue;
+    ++crafted_gems;
+    EXPECT_TRUE(w.lblGemCost[slot].Caption() != " 0g 0s 0c" && w.lblGemName[slot].Caption() != "" &&
+                w.lblGemPoint[slot].Caption() != "0.0")
+        << slot;
+  }
+  EXPECT_GT(crafted_gems, 30);
+  EXPECT_NE(w.lblOverc[0].Caption(), "Overcharge: none");  // the example overcharges its chest
+  // Every item shows what choosing its tab shows, also after a set that empties the chest.
+  for (const char* set : {"", "ITEM0_NAME=Plain robe\n"}) {
+    if (*set != '\0') Import(set);
+    const std::string imported = test::Snapshot(w);
+    for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 11})
+      w.SSTab1.SetTab(k);
+    EXPECT_EQ(test::Snapshot(w), imported);
+  }
+  EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
+}
+
+TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
+  w.cboType[0].SetListIndex(2);
+  w.txtItemName[0].SetText("My plan");
+  const std::string before = test::Snapshot(w);
+  ImportFile(std::nullopt);
+  ImportFile((folder.path() / "missing.txt").string());
+  ImportFile("/dev/zero");  // would never end
+  Import("[Chest]\n\nName=Runed Hauberk\n");
+  Import("ITEM");
+  Import("ITEM19_NAME=x\nITEM3_GEM0_GEM_ID=NO_SUCH_GEM\n");
+  ASSERT_EQ(messages.size(), 5u);
+  EXPECT_NE(messages[0].find("missing.txt cannot be read"), std::string::npos);
+  EXPECT_EQ(messages[1], "/dev/zero cannot be read (it is a device). Nothing was imported.");
+  EXPECT_NE(messages[2].find("set.txt\" holds no item lines"), std::string::npos);
+  EXPECT_NE(messages[3].find("none of them sets anything. Nothing was imported."),
+            std::string::npos);
+  EXPECT_EQ(messages[4],
+            "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
+            "line 1: item number 19 is outside 0..18");
+  EXPECT_EQ(test::Snapshot(w), before);
+  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
+  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
+  EXPECT_FALSE(w.ImportInProgress);  // even after an error
+}
+
+TEST_F(MainFormTest, AnImportedEffectPastItsTypesListIsSkipped) {
+  // An identifier file that gives a Hits gem a second effect, which the Hits list lacks.
+  test::SampleDataCopy data;
+  data.Write("velmora.dat", "[3]\nHT_HITS=0\nHT_MORE=1\n[1]\nST_STR=9\n");
+  MainForm other(data.path());
+  other.Form_Load();
+  const ImportOutcome outcome = other.OpenItemSet(
+      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n"));
+  EXPECT_NE(outcome.message.find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
+                                 "line 2: effect 9 is outside the 8 effects of a Stat gem"),
+            std::string::npos);
+  EXPECT_EQ(other.window().cboEffect[0].ListIndex(), -1);
+  EXPECT_EQ(other.window().cboType[1].Text(), "Stat");
 }
 
 TEST(CommandLine, OptionsValuesAndFilesOrWhatIsWrongWithThem) {

@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "app/main_form.h"
 #include "common/convert.h"
-#include "common/error.h"
-#include "common/text.h"
 #include "data/data_files.h"
 #include "import/item_set_reader.h"
 #include "support/files.h"
-#include "support/snapshot.h"
 
 namespace gw {
 namespace {
@@ -45,17 +38,19 @@ class ReadItemSetTest : public ::testing::Test {
 };
 
 TEST_F(ReadItemSetTest, OnlyLinesBeginningWithItemAndAnItemNumberCount) {
+  // Lines end at CR LF, CR or LF; a byte-order mark is dropped at the start of the text only.
   const auto r = Read(
-      "[Chest]\n ITEM1_LEVEL=3\nitem1_LEVEL=4\n; ITEM1_LEVEL=5\n\nITEM1_LEVEL=6\n"
-      "ITEM07_LEVEL=40\r\nITEM7_QUALITY=3\rITEM12_LEVEL=12\nITEM123_LEVEL=9\n"
-      "ITEM19_LEVEL=5\nITEM-1_LEVEL=5\nITEM19 says nothing\n");
+      "\xEF\xBB\xBFITEM2_LEVEL=2\n ITEM1_LEVEL=3\nitem1_LEVEL=4\n; ITEM1_LEVEL=5\n\rITEM1_LEVEL=6\n"
+      "ITEM07_LEVEL=40\r\nITEM7_QUALITY=3\rITEM12_LEVEL=12\r\r\nITEM123_LEVEL=9\n"
+      "\xEF\xBB\xBFITEM3_LEVEL=3\nITEM19_LEVEL=5\nITEM-1_LEVEL=5\nITEM19 says nothing\n");
   EXPECT_TRUE(r.has_item_lines);
-  EXPECT_EQ(r.ImportedItems[1].ItemLevel, 6);
-  EXPECT_EQ(r.ImportedItems[7].ItemLevel, 40);
+  std::string levels;
+  for (int k : {1, 2, 3, 7, 12})
+    levels += std::to_string(r.ImportedItems[k].ItemLevel) + " ";
+  EXPECT_EQ(levels, "6 2 0 40 9 ");  // a third digit is not read
   EXPECT_EQ(r.ImportedItems[7].ItemQuality, 3);
-  EXPECT_EQ(r.ImportedItems[12].ItemLevel, 9);  // a third digit is not read
   EXPECT_EQ(Reasons(r),
-            "11: item number 19 is outside 0..18\n12: item number -1 is outside 0..18\n");
+            "13: item number 19 is outside 0..18\n14: item number -1 is outside 0..18\n");
   EXPECT_FALSE(Read("[Chest]\n\n ITEM1_LEVEL=3\nITE").has_item_lines);
 }
 
@@ -117,159 +112,6 @@ TEST(ImportProblems, TheMessageListsTwentyByLineThenCountsTheRest) {
             0u);
   EXPECT_NE(message.find("line 20: bad\n\n... and 10 more."), std::string::npos);
   EXPECT_EQ(message.find("line 21"), std::string::npos);
-}
-
-class ImportTest : public ::testing::Test {
- protected:
-  ImportTest() : form(test::SampleDataFolder()), w(form.window()) {
-    form.Form_Load();
-    w.present_message = [this](const std::string&, const std::string& text) {
-      messages.push_back(text);
-    };
-  }
-  // Opens `text` through File, "Open..." as a player would.
-  void Import(const std::string& text) { ImportFile(folder.Write("set.txt", text).string()); }
-  void ImportFile(std::optional<std::string> path) {
-    w.CommonDialog.chooser = [path] { return path; };
-    w.mnuOpen.Press();
-  }
-  // Item k's options, quality, level, name and AF, then type/quality/amount/effects per gem.
-  std::string Item(int k) {
-    std::string t = std::string(w.optDropped[k].Value() ? "dropped " : "crafted ") +
-                    (w.chkEquip[k].Value() ? "equipped " : "") + w.cboItmQual[k].Text() + " " +
-                    w.txtItmlevel[k].Text() + " '" + w.txtItemName[k].Text() + "' " +
-                    w.txtAF[k].Text();
-    for (int g = 0; g < 4; ++g) {
-      const int s = ui::GemSlot(k, g);
-      t += " " + w.cboType[s].Text() + "/" + w.cboGemQual[s].Text() + "/" + w.cboAmount[s].Text() +
-           "/" + std::to_string(w.cboEffect[s].ListCount());
-    }
-    return t;
-  }
-
-  test::TempFolder folder;
-  MainForm form;
-  ui::MainWindow& w;
-  std::vector<std::string> messages;
-};
-
-TEST_F(ImportTest,
-       CraftedAmountsAreListEntriesDroppedOnesTheCodeAndWhatTheListsCannotTakeIsSkipped) {
-  Import(
-      "ITEM0_PLAYER_MADE=1\nITEM0_GEM0_GEM_ID=ST_DEX\nITEM0_GEM0_LEVEL=3\n"
-      "ITEM0_GEM1_GEM_ID=RS_HEAT\nITEM0_GEM1_LEVEL=4\n"
-      "ITEM1_PLAYER_MADE=0\nITEM1_GEM0_GEM_ID=RS_HEAT\nITEM1_GEM0_LEVEL=15\n"
-      "ITEM2_PLAYER_MADE=1\nITEM2_GEM0_GEM_ID=ST_STR\nITEM2_GEM0_LEVEL=12\n"
-      "ITEM2_GEM1_GEM_ID=HT_HITS\nITEM2_GEM1_LEVEL=2\nITEM2_QUALITY=9\nITEM19_NAME=x\n"
-      "ITEM2_NAME=Still here\n");
-  EXPECT_EQ(messages, std::vector<std::string>{
-                          "Some settings in \"set.txt\" could not be used and were skipped:\n\n"
-                          "line 11: gem level 12 is outside 0..9 for a crafted item\n"
-                          "line 14: item quality 9 is outside 0..6 (94% to 100%)\n"
-                          "line 15: item number 19 is outside 0..18"});
-  // Stat amount 7 shows as 10 and counts at its level; "15" is also an entry's text.
-  EXPECT_EQ(w.cboAmount[0].Text() + " " + w.cboAmount[1].Text() + " " + w.cboAmount[4].Text(),
-            "10 7 15");
-  EXPECT_EQ(w.cboAmount[0].ListIndex() * 10 + w.cboAmount[4].ListIndex(), 38);
-  EXPECT_EQ(w.cboEffect[0].Text(), w.cboEffect[0].List(2));
-  EXPECT_EQ(w.lblStatVal[2].Caption() + " " + w.lblResVal[2].Caption(), "10 22");  // 7 + 15
-  EXPECT_EQ(w.lblGemPoint[0].Caption() + " " + w.lblGemPoint[1].Caption(), "7 3.5");
-  EXPECT_EQ(w.lblGemCost[4].Caption(), " 0g 0s 0c");  // dropped
-  // The skipped amount is not guessed; the rest of item 2 is imported.
-  EXPECT_EQ(Item(2), "crafted 94% 0 'Still here' 0 Stat/94%//8 Hits/94%/" + w.cboAmount[9].List(2) +
-                         "/1 Unused/94%/0/0 Unused/94%/0/0");
-  EXPECT_FALSE(w.ImportInProgress);
-}
-
-TEST_F(ImportTest, ItemsTheFileDoesNotNameBecomeEmptyDroppedItemsAndEachImportStartsAfresh) {
-  w.txtItemName[5].SetText("Old boots");
-  w.cboType[20].SetListIndex(1);
-  Import("ITEM5_NAME=Only in the first file\nITEM5_PLAYER_MADE=1\n");
-  EXPECT_EQ(w.txtItemName[5].Text(), "Only in the first file");
-  Import(
-      "ITEM3_PLAYER_MADE=1\nITEM3_NAME=Greaves\nITEM3_LEVEL=40\nITEM3_QUALITY=6\n"
-      "ITEM3_EQUIPPED=1\nITEM3_DPS=87.5\n");
-  for (int k = 0; k < ui::kItemCount; ++k) {
-    EXPECT_EQ(Item(k), k == 3 ? "crafted equipped 100% 40 'Greaves' 87.5 Unused/94%/0/0 "
-                                "Unused/94%/0/0 Unused/94%/0/0 Unused/94%/0/0"
-                              : "dropped 94% 0 '' 0 Unused/94%/0/0 Unused/94%/0/0 "
-                                "Unused/94%/0/0 Unused/94%/0/0")
-        << k;
-  }
-  // Four Unused gems on a crafted item at level 40, 100%: priced from the Unused rows.
-  EXPECT_EQ(w.lblImbPoint[3].Caption().rfind("Imbue Points: 0.0 / ", 0), 0u);
-  EXPECT_EQ(w.SSTab1.Tab(), 0);  // the import keeps the tab
-}
-
-TEST_F(ImportTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) {
-  w.SSTab1.SetTab(11);  // the example's Neck is a dropped item
-  Import(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
-  ASSERT_TRUE(messages.empty()) << messages[0];
-  ASSERT_TRUE(w.optDropped[11].Value());
-  int crafted_gems = 0;
-  for (int slot = 0; slot < ui::kGemSlotCount; ++slot) {
-    if (!w.optCraft[ui::ItemOfSlot(slot)].Value() || w.cboType[slot].ListIndex() < 1) continue;
-    ++crafted_gems;
-    EXPECT_TRUE(w.lblGemCost[slot].Caption() != " 0g 0s 0c" && w.lblGemName[slot].Caption() != "" &&
-                w.lblGemPoint[slot].Caption() != "0.0")
-        << slot;
-  }
-  EXPECT_GT(crafted_gems, 30);
-  EXPECT_NE(w.lblOverc[0].Caption(), "Overcharge: none");  // the example overcharges its chest
-  // Every item shows what choosing its tab shows, also after a set that empties the chest.
-  for (const char* set : {"", "ITEM0_NAME=Plain robe\n"}) {
-    if (*set != '\0') Import(set);
-    const std::string imported = test::Snapshot(w);
-    for (int k : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 11})
-      w.SSTab1.SetTab(k);
-    EXPECT_EQ(test::Snapshot(w), imported);
-  }
-  EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
-}
-
-TEST_F(ImportTest, ACancelledUnreadableItemlessOrEmptyFileChangesNothing) {
-  w.cboType[0].SetListIndex(2);
-  w.txtItemName[0].SetText("My plan");
-  const std::string before = test::Snapshot(w);
-  ASSERT_EQ(::mkfifo((folder.path() / "pipe").c_str(), 0600), 0);
-  ImportFile(std::nullopt);
-  ImportFile((folder.path() / "missing.txt").string());
-  ImportFile(folder.path().string());             // a folder
-  ImportFile("/dev/zero");                        // would never end
-  ImportFile((folder.path() / "pipe").string());  // would wait for a writer
-  Import("[Chest]\n\nName=Runed Hauberk\n");
-  Import("ITEM");
-  Import("ITEM19_NAME=x\nITEM3_GEM0_GEM_ID=NO_SUCH_GEM\n");
-  ASSERT_EQ(messages.size(), 7u);
-  EXPECT_NE(messages[0].find("missing.txt"), std::string::npos);
-  EXPECT_NE(messages[0].find("Nothing was imported."), std::string::npos);
-  EXPECT_EQ(messages[2], "/dev/zero cannot be read (it is a device). Nothing was imported.");
-  EXPECT_NE(messages[3].find("(it is a named pipe)"), std::string::npos);
-  EXPECT_NE(messages[4].find("set.txt\" holds no item lines"), std::string::npos);
-  EXPECT_NE(messages[5].find("none of them sets anything. Nothing was imported."),
-            std::string::npos);
-  EXPECT_EQ(messages[6],
-            "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
-            "line 1: item number 19 is outside 0..18");
-  EXPECT_EQ(test::Snapshot(w), before);
-  w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
-  EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
-  EXPECT_FALSE(w.ImportInProgress);  // even after an error
-}
-
-TEST_F(ImportTest, AnEffectPastItsTypesListIsSkipped) {
-  // An identifier file that gives a Hits gem a second effect, which the Hits list lacks.
-  test::SampleDataCopy data;
-  data.Write("velmora.dat", "[3]\nHT_HITS=0\nHT_MORE=1\n[1]\nST_STR=9\n");
-  MainForm other(data.path());
-  other.Form_Load();
-  const ImportOutcome outcome = other.OpenItemSet(
-      folder.Write("set.txt", "ITEM0_GEM0_GEM_ID=HT_MORE\nITEM0_GEM1_GEM_ID=ST_STR\n"));
-  EXPECT_NE(outcome.message.find("line 1: effect 1 is outside the 1 effects of a Hits gem\n"
-                                 "line 2: effect 9 is outside the 8 effects of a Stat gem"),
-            std::string::npos);
-  EXPECT_EQ(other.window().cboEffect[0].ListIndex(), -1);
-  EXPECT_EQ(other.window().cboType[1].Text(), "Stat");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <QTest>
 #include <QtWidgets>
-#include <clocale>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -82,10 +81,8 @@ class ProgramTest : public ::testing::Test {
   void Activate() {
     program.main_window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(program.main_window()));
-    for (int waited = 0;
-         waited < 5000 && !program.main_window()->findChild<QWidget*>("cboSkillPri(25)");
-         waited += 10)
-      QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return program.main_window()->findChild<QWidget*>("cboSkillPri(25)"); }));
   }
 
   // Clicks a widget of the main window the way the window system delivers a click, so that a
@@ -102,16 +99,6 @@ class ProgramTest : public ::testing::Test {
   int modal_runs = 0;
   Program program;
 };
-
-TEST_F(ProgramTest, AChoiceRunsItsHandlerAndTheCascadeReachesTheScreen) {
-  const ui::MainWindow& w = model();
-  emit Find<QComboBox>("cboType(0)")->activated(2);  // "Resist", as a player picks it
-  emit Find<QComboBox>("cboAmount(0)")->activated(4);
-  EXPECT_EQ(w.cboType[0].ListIndex(), 2);
-  EXPECT_NE(w.lblResVal[0].Caption(), "0");
-  ExpectShown({&w.lblGemCost[0], &w.lblGemName[0], &w.lblGemPoint[0], &w.lblResVal[0],
-               &w.cboEffect[0], &w.cboAmount[0], &w.lblOverc[0], &w.lblImbPoint[0]});
-}
 
 TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
   QMainWindow* top = program.main_window();
@@ -131,7 +118,7 @@ TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
   EXPECT_EQ(model().SSTab1.Tab(), 12);
 }
 
-TEST_F(ProgramTest, AnErrorInAHandlerIsShownAndEndsTheProgramAndNothingRunsAfterIt) {
+TEST_F(ProgramTest, AnErrorIsShownAndEndsTheProgramAndNothingRunsAfterIt) {
   int clicks = 0;
   model().cmdLoadItem.Click = [&] {
     ++clicks;
@@ -147,6 +134,16 @@ TEST_F(ProgramTest, AnErrorInAHandlerIsShownAndEndsTheProgramAndNothingRunsAfter
                  [&](int status) { text += "|" + std::to_string(status); });
   gate.Run([] { throw std::logic_error("broken"); });
   EXPECT_EQ(text, "Gemwright Workshop|Internal error\n\nbroken|1");
+  // A broken data file is reported at start-up, and no window is ever built.
+  test::SampleDataCopy folder;
+  folder.Write("GemData2.dat", "[1]\n 1  1  1  1\n[9]\n 1  1  1  1\n");
+  Program broken(folder.path(), Hooks());
+  EXPECT_FALSE(broken.Start());
+  EXPECT_EQ(broken.main_window(), nullptr);
+  EXPECT_EQ(shown.back(), "status 1");
+  EXPECT_EQ(shown.end()[-2],
+            "Index out of range\n\nGemData2.dat line 4: a data line in section 9; "
+            "sections run from 0 to 6");
 }
 
 TEST_F(ProgramTest, OpenLoadsAnItemSetIntoShownAndLaterBuiltPagesAndOptionsStayChosen) {
@@ -282,9 +279,7 @@ TEST_F(ProgramTest, AltEOrTheCloseBoxEndsTheProgram) {
   Activate();
   QTest::keyClick(program.main_window()->windowHandle(), Qt::Key_E, Qt::AltModifier);
   // An access key presses its button as a click the player sees, which takes a moment.
-  for (int waited = 0; waited < 2000 && model().loaded(); waited += 20)
-    QTest::qWait(20);
-  EXPECT_FALSE(model().loaded());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !model().loaded(); }));
   EXPECT_FALSE(program.main_window()->isVisible());
   Program other(test::SampleDataFolder(), Hooks());
   ASSERT_TRUE(other.Start());
@@ -327,21 +322,9 @@ TEST_F(ProgramTest, InputsAreNamedForAssistiveTechnologyAndResultsSayWhatTheySho
             "Gem 1 cost: " + model().lblGemCost[0].Caption() + "|STR total: " +
                 model().lblStatVal[0].Caption() + "|" + model().lblImbPoint[0].Caption() +
                 "|CON total: 123522|");  // "Imbue Points: ..." names itself
-  EXPECT_NE(model().lblImbPoint[0].Caption(), "Imbue Points: 00.0 / 00");
   auto* con = Find<QLabel>("lblStatVal(1)");
   EXPECT_TRUE(con->text().endsWith(QChar(0x2026))) << con->text().toStdString();
   EXPECT_EQ(con->toolTip(), "123522");
-}
-
-TEST_F(ProgramTest, ABrokenDataFileIsReportedAtStartUpAndNoWindowIsShown) {
-  test::SampleDataCopy folder;
-  folder.Write("GemData2.dat", "[1]\n 1  1  1  1\n[9]\n 1  1  1  1\n");
-  Program broken(folder.path(), Hooks());
-  EXPECT_FALSE(broken.Start());
-  EXPECT_EQ(broken.main_window(), nullptr);
-  EXPECT_EQ(shown, (std::vector<std::string>{"Index out of range\n\nGemData2.dat line 4: a data "
-                                             "line in section 9; sections run from 0 to 6",
-                                             "status 1"}));
 }
 
 TEST_F(ProgramTest, EveryCaptionAndListEntryFitsItsControl) {
@@ -389,7 +372,7 @@ TEST_F(ProgramTest, EveryCaptionAndListEntryFitsItsControl) {
   EXPECT_GT(checked, 500);
 }
 
-TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableList) {
+TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableListButTheArrowKeysChoose) {
   Activate();
   int clicks = 0;
   std::vector<std::string> boxes = {"cboLevel"};
@@ -426,7 +409,11 @@ TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableList) {
   EXPECT_EQ(clicks, 0);
   QTest::keyClick(Find<QComboBox>("cboAmount(75)"), Qt::Key_Down);  // a choice on the closed box
   EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(model().cboAmount[75].ListIndex(), 0);
+  const ui::MainWindow& w = model();
+  EXPECT_EQ(w.cboAmount[75].ListIndex(), 0);
+  EXPECT_NE(w.lblResVal[0].Caption(), "0");  // the cascade reaches the screen
+  ExpectShown({&w.lblGemCost[75], &w.lblGemName[75], &w.lblGemPoint[75], &w.lblResVal[0],
+               &w.cboEffect[75], &w.cboAmount[75], &w.lblOverc[18], &w.lblImbPoint[18]});
 }
 
 TEST_F(ProgramTest, AFileNamedLikeMarkupIsShownLiterally) {
@@ -439,28 +426,6 @@ TEST_F(ProgramTest, AFileNamedLikeMarkupIsShownLiterally) {
   const auto box = MakeMessageBox(QMessageBox::Information, nullptr, "Open", shown[0]);
   EXPECT_EQ(box->textFormat(), Qt::PlainText);
   EXPECT_EQ(box->text().toStdString(), shown[0]);
-}
-
-TEST_F(ProgramTest, ADecimalCommaLocaleChangesNoCaption) {
-  const auto act = [](Program& p) {
-    p.gate().Run([&] {
-      ui::MainWindow& w = p.form().window();
-      w.CommonDialog.chooser = [] { return FullSet(); };
-      w.mnuOpen.Press();
-      w.cboAmount[2].UserTyped("2.5");
-      w.txtCLevel.SetText("45.5");
-      w.SSTab1.SetTab(4);
-    });
-    return test::Snapshot(p.form().window());
-  };
-  const std::string in_c = act(program), old_locale = std::setlocale(LC_ALL, nullptr);
-  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
-  Program german(test::SampleDataFolder(), Hooks());
-  ASSERT_TRUE(german.Start());
-  const std::string in_german = act(german);
-  EXPECT_STREQ(std::localeconv()->decimal_point, ",");
-  std::setlocale(LC_ALL, old_locale.c_str());
-  EXPECT_EQ(in_german, in_c);
 }
 
 }  // namespace

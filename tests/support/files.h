@@ -1,13 +1,16 @@
-// Files for the tests: the sample data and examples that ship with the program, temporary folders.
+// Files for the tests (the sample data and examples that ship with the program, temporary
+// folders) and the errors that reading them raises.
 #pragma once
 
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
+#include "common/error.h"
 #include "data/data_files.h"
 
 namespace gw::test {
@@ -18,6 +21,16 @@ inline fs::path SampleDataFolder() {
 }
 inline fs::path ExamplesFolder() {
   return fs::path(GW_SOURCE_DIR) / "examples";
+}
+
+// The error `action` raises, as "Kind: detail"; "" when it raises none.
+inline std::string ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const RuntimeError& e) {
+    return e.what();
+  }
+  return "";
 }
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
