@@ -100,7 +100,7 @@ class ProgramTest : public ::testing::Test {
   Program program;
 };
 
-TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
+TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndOptionButtonsStayChosen) {
   QMainWindow* top = program.main_window();
   EXPECT_EQ(top->findChild<QWidget*>("cboType(44)"), nullptr);  // built when first shown
   auto* neck = Find<TabButton>("SSTab1 tab 11");
@@ -114,6 +114,11 @@ TEST_F(ProgramTest, TheTwoRowStripSwitchesPagesAndRaisesTheTabChange) {
   auto* right_wrist = Find<TabButton>("SSTab1 tab 18");
   EXPECT_LE(right_wrist->mapTo(top->centralWidget(), QPoint(right_wrist->width(), 0)).x(),
             Find("cmdClearItem")->geometry().left());
+  auto* crafted = Find<QRadioButton>("optCraft(11)");
+  QTest::mouseClick(crafted, Qt::LeftButton);
+  QTest::mouseClick(crafted, Qt::LeftButton);  // clicking the chosen option keeps it chosen
+  EXPECT_TRUE(crafted->isChecked() && model().optCraft[11].Value());
+  EXPECT_FALSE(Find<QRadioButton>("optDropped(11)")->isChecked());
   QTest::keyClick(neck, Qt::Key_Right);  // the arrow keys move between tabs
   EXPECT_EQ(model().SSTab1.Tab(), 12);
 }
@@ -146,29 +151,17 @@ TEST_F(ProgramTest, AnErrorIsShownAndEndsTheProgramAndNothingRunsAfterIt) {
             "sections run from 0 to 6");
 }
 
-TEST_F(ProgramTest, OpenLoadsAnItemSetIntoShownAndLaterBuiltPagesAndOptionsStayChosen) {
-  chosen_file = FullSet();
-  Find<QAction>("mnuOpen")->trigger();
-  EXPECT_TRUE(shown.empty());
-  const ui::MainWindow& w = model();
-  EXPECT_NE(w.lblHitsVal.Caption(), "0");
-  ExpectShown({&w.txtItemName[0], &w.lblOverc[0], &w.lblHitsVal, &w.cboItmQual[0]});
-  QTest::mouseClick(Find<TabButton>("SSTab1 tab 15"), Qt::LeftButton);
-  ExpectShown({&w.txtItemName[15], &w.cboAmount[60]});
-  EXPECT_EQ(Find<QCheckBox>("chkEquip(15)")->isChecked(), w.chkEquip[15].Value());
-  auto* crafted = Find<QRadioButton>("optCraft(15)");
-  EXPECT_TRUE(Find<QRadioButton>("optDropped(15)")->isChecked());
-  QTest::mouseClick(crafted, Qt::LeftButton);
-  QTest::mouseClick(crafted, Qt::LeftButton);  // clicking the chosen option keeps it chosen
-  EXPECT_TRUE(crafted->isChecked());
-  EXPECT_TRUE(w.optCraft[15].Value());
-  EXPECT_FALSE(Find<QRadioButton>("optDropped(15)")->isChecked());
-}
-
-TEST_F(ProgramTest, AFileOnTheCommandLineOrOneLocalFileDroppedOpensAsFileOpenDoes) {
+TEST_F(ProgramTest, FileOpenTheCommandLineAndOneDroppedLocalFileLoadAnItemSetAlike) {
   chosen_file = FullSet();
   Find<QAction>("mnuOpen")->trigger();
   const std::string opened = test::Snapshot(model());
+  const ui::MainWindow& w = model();
+  EXPECT_NE(w.lblHitsVal.Caption(), "0");
+  ExpectShown({&w.txtItemName[0], &w.lblOverc[0], &w.lblHitsVal, &w.cboItmQual[0]});
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 15"), Qt::LeftButton);  // a page built later
+  ExpectShown({&w.txtItemName[15], &w.cboAmount[60]});
+  EXPECT_EQ(Find<QCheckBox>("chkEquip(15)")->isChecked(), w.chkEquip[15].Value());
+  EXPECT_EQ(Find<QRadioButton>("optDropped(15)")->isChecked(), w.optDropped[15].Value());
   Program argument(test::SampleDataFolder(), Hooks());
   ASSERT_TRUE(argument.Start());
   argument.OpenWhenShown(FullSet());
