@@ -47,13 +47,6 @@ class Evaluation : public ::testing::Test {
     if (effect >= 0) w.cboEffect[slot].SetListIndex(effect);
     if (amount_index >= 0) w.cboAmount[slot].SetListIndex(amount_index);
   }
-  void Price(int level, int count, float unit_price, int units_a = 0, int units_b = 0,
-             int type = ui::kResist) {
-    ref.GemLevelTable(level).UnitCount = count;
-    ref.GemLevelTable(level).UnitPrice = unit_price;
-    ref.GemAmountTable(type, level).CostUnitsA = units_a;
-    ref.GemAmountTable(type, level).CostUnitsB = units_b;
-  }
   // Gives the four gems of item k resist values (each from kValues).
   void Gems(int k, std::array<int, 4> values) {
     for (int g = 0; g < 4; ++g)
@@ -67,29 +60,12 @@ class Evaluation : public ::testing::Test {
       text += w.lblGemPoint[ui::GemSlot(k, g)].Caption() + " ";
     return text + "| " + w.lblImbPoint[k].Caption() + " | " + w.lblOverc[k].Caption();
   }
-  // A gem's point, cost and name captions.
-  std::string Gem(int slot) {
-    return w.lblGemPoint[slot].Caption() + "|" + w.lblGemCost[slot].Caption() + "|" +
-           w.lblGemName[slot].Caption();
-  }
   // A gem whose amount is typed rather than chosen, then the totals.
   void Typed(int slot, int type, const char* amount) {
     ChooseGem(slot, type);
     w.cboAmount[slot].UserTyped(amount);
     calc.DisplayTotal();
   }
-  // Every value label that does not read "0", as "name=caption ".
-  std::string NonZeroTotals() {
-    std::string text;
-    for (const ui::Control* c : w.controls()) {
-      const std::string& name = c->name();
-      if (c->kind() != ui::ControlKind::Label || name.find("Val") == std::string::npos) continue;
-      const std::string& caption = static_cast<const ui::Label*>(c)->Caption();
-      if (caption != "0") text += name + "=" + caption + " ";
-    }
-    return text;
-  }
-
   ui::MainWindow w;
   ReferenceTables ref;
   ConstantTables constants;
@@ -112,9 +88,6 @@ TEST_F(Evaluation, ATypeFillsItsEffectsAndTenAmountsAndUnusedEmptiesBoth) {
             "0/-1/0/-1 ");
   ChooseGem(4, ui::kSkill);
   EXPECT_EQ(w.cboEffect[4].List(25), "");  // blank where a name is missing
-  w.ImportInProgress = true;               // the import chooses the effect itself
-  ChooseGem(2, ui::kStat);
-  EXPECT_EQ(w.cboEffect[2].ListCount() * 100 + w.cboEffect[2].ListIndex(), 799);
   // Stat amounts show the whole part of one and a half times the amount.
   const int amounts[] = {0, 1, 3, 4, 5, 19, 170, 171, 255, 2};
   std::string shown;
@@ -145,74 +118,24 @@ TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
                {"beyond single precision", kUnknownPrice, 9, 9, 0, 0, 3e38f}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Price(c.level, c.count, c.unit_price, c.units_a, c.units_b);
+    ref.GemLevelTable(c.level).UnitCount = c.count;
+    ref.GemLevelTable(c.level).UnitPrice = c.unit_price;
+    ref.GemAmountTable(ui::kResist, c.level).CostUnitsA = c.units_a;
+    ref.GemAmountTable(ui::kResist, c.level).CostUnitsB = c.units_b;
     ChooseGem(0, ui::kResist, c.level - 1);
     EXPECT_EQ(w.lblGemCost[0].Caption(), c.cost);
     EXPECT_EQ(w.lblGemName[0].Caption(), "Level" + std::to_string(c.level) + " Body Jewel");
   }
-  // The gem quality changes neither price nor name.
-  const std::string gem = Gem(0);
-  w.cboGemQual[0].SetListIndex(6);
-  EXPECT_EQ(Gem(0), gem);
-}
-
-TEST_F(Evaluation, NoChoiceNamesLevelOneAndEntryZeroNoTypeOrADroppedItemShowsPlaceholders) {
-  Price(1, 1, 0.25f);
-  ChooseGem(0, ui::kResist, 4);
-  w.cboAmount[0].UserTyped("5");
-  w.cboEffect[0].SetListIndex(4);
-  EXPECT_EQ(Gem(0), "0|0g 25s 0c|Level1 Matter Jewel");
-  w.ImportInProgress = true;  // leaves the effect list without a choice
-  ChooseGem(0, ui::kResist);
-  EXPECT_EQ(w.lblGemName[0].Caption(), "Level1 Body Jewel");
-  w.ImportInProgress = false;
-  Price(1, 2, 0.5f, 0, 0, ui::kUnused);  // Unused is priced like any type
-  ChooseGem(0, ui::kUnused);
-  EXPECT_EQ(Gem(0), "0|1g 0s 0c|Level1 Nothing");
-  // No type or a dropped item shows placeholders, and the gem's own item decides.
-  Price(2, 1, 1.0f);
-  ChooseGem(0, ui::kResist, 1);
-  EXPECT_EQ(Gem(0), "2|1g 0s 0c|Level2 Body Jewel");
-  calc.DisplayGem(1);  // no type chosen
-  EXPECT_EQ(Gem(1), "0.0| 0g 0s 0c|");
-  w.optDropped[0].SetValue(true);                 // the shown tab's item
-  ref.GemAmountTable(ui::kResist, 2).Amount = 9;  // would show if the item were evaluated again
-  w.cboGemQual[0].SetListIndex(6);
-  EXPECT_EQ(Gem(0) + Gem(1), "0.0| 0g 0s 0c|0.0| 0g 0s 0c|");
-  EXPECT_EQ(NonZeroTotals(), "lblResVal(0)=2 ");  // totals not rebuilt
-  ChooseGem(8, ui::kResist, 1);                   // a gem of crafted item 2
-  EXPECT_EQ(Gem(8), "9|1g 0s 0c|Level2 Body Jewel");
-  w.optDropped[2].SetValue(true);
-  w.optCraft[0].SetValue(true);
-  w.cboAmount[8].SetListIndex(1);
-  EXPECT_EQ(Gem(8), "0.0| 0g 0s 0c|");
 }
 
 TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOvercharges) {
-  const std::pair<std::array<int, 4>, const char*> halves[] = {{{10, 6, 6, 2}, "10 3 3 1 "},
-                                                               {{8, 8, 0, 0}, "8 4 0 0 "},
-                                                               {{0, 0, 0, 9}, "0 0 0 9 "},
-                                                               {{5, 13, 1, 13}, "2.5 13 0.5 6.5 "}};
-  for (int k = 0; k < 4; ++k) {
-    Gems(k, halves[k].first);
-    EXPECT_EQ(Item(k),
-              std::string(halves[k].second) + "| Imbue Points: 00.0 / 00 | Overcharge: none");
-  }
-  w.txtItmlevel[3].SetText("30");
-  w.cboItmQual[3].SetListIndex(0);
-  ref.ImbuePointTable(30, 0) = 32;
-  calc.DisplayItem(3);
-  EXPECT_EQ(w.lblImbPoint[3].Caption(), "Imbue Points: 22.5 / 32");
-  ChooseGem(16, ui::kResist);
-  w.cboAmount[16].UserTyped("13");  // a gem without an amount choice has no value
-  calc.DisplayItem(4);
-  EXPECT_EQ(w.lblGemPoint[16].Caption(), "0");
   // Overcharge levels from the excess over the capacity.
   w.txtItmlevel[0].SetText("30");
   w.cboItmQual[0].SetListIndex(2);  // 96%: capacity 10, bonus 6; no gem quality adds anything
   const std::pair<std::array<int, 4>, const char*> cases[] = {
       {{0, 0, 0, 0}, "0 0 0 0 | Imbue Points: 0.0 / 10 | Overcharge: none"},
       {{10, 1, 0, 0}, "10 0.5 0 0 | Imbue Points: 10.5 / 10 | Overcharge: none"},
+      {{2, 10, 10, 0}, "1 10 5 0 | Imbue Points: 16.0 / 10 | Overcharge: IMPOS."},  // a tie
       {{10, 2, 1, 0}, "10 1 0.5 0 | Imbue Points: 11.5 / 10 | Overcharge: -4."},
       {{10, 5, 0, 0}, "10 2.5 0 0 | Imbue Points: 12.5 / 10 | Overcharge: -14."},
       {{13, 1, 0, 0}, "13 0.5 0 0 | Imbue Points: 13.5 / 10 | Overcharge: -24."},
@@ -223,7 +146,6 @@ TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOver
     Gems(0, gems);
     EXPECT_EQ(Item(0), item);
   }
-  EXPECT_EQ(w.lblResVal[0].Caption(), "89");  // the totals follow even then: 19 + 57 + 13
 }
 
 TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacity) {
@@ -246,10 +168,8 @@ TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacity) {
     for (std::string level; levels >> level;) {
       w.txtItmlevel[0].SetText(level);
       w.lblImbPoint[0].SetCaption("kept");
-      w.lblResVal[0].SetCaption("stale");
       calc.DisplayItem(0);
       EXPECT_EQ(Item(0), "10 1 1 0 | " + std::string(c.imbue_and_overcharge)) << level;
-      EXPECT_EQ(w.lblResVal[0].Caption(), "14") << level;  // the totals are still written
     }
   }
 }
@@ -278,34 +198,6 @@ TEST_F(Evaluation, TheScoreAddsCrafterLevelAndQualitiesAndSubtractsThePenalty) {
             "-15.5 -15.5 -9.5 -7.5 -5.5 2.5 10.5 10.5 10.5 11.5 12.5 15.5 18.5 21.5 22. ?? ");
 }
 
-TEST_F(Evaluation, GemsOfEveryItemWithATypeAnAmountAndAnEffectAddUpInTheirPanelRow) {
-  // Only gems with a type, an amount and an effect count: these three do not.
-  w.ImportInProgress = true;  // type and amount, but no effect chosen
-  ChooseGem(20, ui::kResist, 4);
-  w.ImportInProgress = false;
-  ChooseGem(21, ui::kResist);  // type and effect, no amount
-  ChooseGem(22, ui::kUnused);
-  w.cboAmount[22].SetText("9");
-  ChooseGem(ui::GemSlot(0, 0), ui::kStat, 1);  // Stat entries show 1.5 x 10 = 15
-  ChooseGem(ui::GemSlot(7, 3), ui::kStat, 0);  // 1.5 x 5 = 7 shown, then 10 below
-  w.cboAmount[ui::GemSlot(7, 3)].UserTyped("10");
-  ChooseGem(ui::GemSlot(18, 3), ui::kSkill, 2, 25);
-  ChooseGem(ui::GemSlot(18, 2), ui::kFocus, 9, 7);
-  ChooseGem(ui::GemSlot(9, 0), ui::kResist, 9, 8);
-  ChooseGem(1, ui::kHits, 3);
-  ChooseGem(2, ui::kPower, 1);
-  ChooseGem(40, ui::kHits, 0);
-  w.optDropped[3].SetValue(true);  // dropped items count like all others
-  ChooseGem(ui::GemSlot(3, 0), ui::kFocus);
-  w.cboAmount[ui::GemSlot(3, 0)].SetText("20");
-  calc.DisplayTotal();
-  EXPECT_EQ(NonZeroTotals(),
-            "lblStatVal(0)=25 lblResVal(8)=4 lblHitsVal=25 lblPowVal=10 lblFocusVal(0)=20 "
-            "lblFocusVal(7)=50 lblSkillVal(25)=15 ");
-  ChooseGem(0, ui::kUnused);  // removing a gem shows at the next rebuild
-  EXPECT_EQ(w.lblStatVal[0].Caption(), "10");
-}
-
 TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
   const std::pair<const char*, const char*> cases[] = {
       {"7", "7"},       {"1", "1"},     {"2.5", "2.5"},     {"0", "0"},       {"-1", "0"},
@@ -315,9 +207,6 @@ TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
     Typed(0, ui::kResist, typed);
     EXPECT_EQ(w.lblResVal[0].Caption(), total) << typed;
   }
-  Typed(0, ui::kResist, "40000");
-  Typed(1, ui::kResist, "-99999.5");
-  EXPECT_EQ(w.lblResVal[0].Caption(), "-59999.5");
   for (int slot = 0; slot < 10; ++slot)
     Typed(slot, ui::kPower, "0.1");
   EXPECT_EQ(w.lblPowVal.Caption(), "1");  // not 0.9999999999999999

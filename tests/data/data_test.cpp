@@ -141,24 +141,19 @@ TEST(DataFiles, FieldsAreCutByColumnRoundedToEvenAndPlacedBySectionHeaders) {
   EXPECT_EQ(t.GemIdList(53).GemType, 3);
 }
 
-TEST(InitData, ReadsEveryFileAndNamesOneThatCannotBeReadWithItsReason) {
+TEST(InitData, ReadsEveryFileAndNamesOneThatIsMissingOrCannotBeRead) {
   ReferenceTables t;
   test::TempFolder folder;
   for (DataFile file : kDataFiles)
     folder.Write(FileName(file), "");
-  const auto init = [&] { InitData(folder.path(), t); };
-  EXPECT_EQ(test::ErrorOf(init), "");  // empty files are allowed
+  const auto init = [&] { return test::ErrorOf([&] { InitData(folder.path(), t); }); };
+  EXPECT_EQ(init(), "");  // empty files are allowed
   const std::filesystem::path file = folder.path() / "GemData3.dat";
-  const std::pair<std::filesystem::path, std::string> cases[] = {
-      {"", "GemData3.dat is missing from " + folder.path().string()},
-      {"/dev/zero", file.string() + " cannot be read (it is a device)"},
-      {file, file.string() + " cannot be read (Too many levels of symbolic links)"},
-  };
-  for (const auto& [link_to, detail] : cases) {
-    std::filesystem::remove(file);
-    if (!link_to.empty()) std::filesystem::create_symlink(link_to, file);
-    EXPECT_EQ(test::ErrorOf(init), "File not found: " + detail);
-  }
+  std::filesystem::remove(file);
+  EXPECT_EQ(init(), "File not found: GemData3.dat is missing from " + folder.path().string());
+  std::filesystem::create_symlink(file, file);  // a link loop is there, though unreadable
+  EXPECT_EQ(init(), "File not found: " + file.string() +
+                        " cannot be read (Too many levels of symbolic links)");
 }
 
 }  // namespace
