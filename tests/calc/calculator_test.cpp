@@ -8,11 +8,7 @@
 #include <string>
 
 #include "app/wiring.h"
-#include "calc/effect_list.h"
 #include "calc/gem_price.h"
-#include "data/constant_tables.h"
-#include "data/reference_tables.h"
-#include "ui/main_window.h"
 
 namespace gw {
 namespace {
@@ -70,21 +66,7 @@ class Evaluation : public ::testing::Test {
   Calculator calc{w, ref, constants};
 };
 
-TEST_F(Evaluation, ATypeFillsItsEffectsAndTenAmountsAndUnusedEmptiesBoth) {
-  // Effects, the effect chosen, amounts and the amount chosen, after an amount was chosen.
-  std::string lists;
-  for (int type : {1, 2, 3, 4, 5, 6, 0}) {
-    ChooseGem(4, type, type == 0 ? -1 : 3);
-    ChooseGem(4, type);
-    const ui::ComboBox &effects = w.cboEffect[4], &amounts = w.cboAmount[4];
-    lists += std::to_string(effects.ListCount()) + "/" + std::to_string(effects.ListIndex()) +
-             effects.Text() + "/" + std::to_string(amounts.ListCount()) + "/" +
-             std::to_string(amounts.ListIndex()) + amounts.Text() + " ";
-  }
-  EXPECT_EQ(lists,
-            "8/0Stat 0/10/-1 9/0/10/-1 1/0Hits/10/-1 1/0/10/-1 8/0/10/-1 26/0Blades/10/-1 "
-            "0/-1/0/-1 ");
-  // Stat amounts show the whole part of one and a half times the amount.
+TEST_F(Evaluation, StatAmountsShowTheWholePartOfOneAndAHalfTimesTheAmount) {
   const int amounts[] = {0, 1, 3, 4, 5, 19, 170, 171, 255, 2};
   std::string shown;
   for (int level = 1; level <= 10; ++level)

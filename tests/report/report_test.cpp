@@ -90,10 +90,8 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
     const char* in_err;  // a part of the message; stdout is empty unless the status is 0 or 3
   } cases[] = {
       {"no FILE", {}, kNotImported, "no FILE given"},
-      {"two FILEs", {good, good}, kNotImported, "only one FILE"},
       {"unknown option", {"--colour", good}, kNotImported, "unknown option '--colour'"},
       {"unknown format", {"--format=xml", good}, kNotImported, "unknown format 'xml'"},
-      {"option without value", {good, "--data"}, kNotImported, "'--data' needs a value"},
       {"missing file", {dir + "/none.txt"}, kNotImported, "none.txt"},
       {"a folder", {dir}, kNotImported, "Nothing was imported"},
       {"no ITEM lines", {write("a.txt", "[Chest]\nNAME=x\n")}, kNotImported, "no item lines"},

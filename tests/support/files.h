@@ -11,7 +11,6 @@
 #include <string>
 
 #include "common/error.h"
-#include "data/data_files.h"
 
 namespace gw::test {
 namespace fs = std::filesystem;
@@ -47,14 +46,6 @@ struct TempFolder {
     return path() / name;
   }
   std::string path_;
-};
-
-// A temporary copy of the sample data folder, for tests that replace one of its files.
-struct SampleDataCopy : TempFolder {
-  SampleDataCopy() {
-    for (DataFile file : kDataFiles)
-      fs::copy_file(SampleDataFolder() / FileName(file), path() / FileName(file));
-  }
 };
 
 }  // namespace gw::test

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "support/files.h"
-#include "ui/main_window.h"
+#include "ui/controls.h"
 
 namespace gw::ui {
 namespace {
