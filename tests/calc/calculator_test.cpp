@@ -66,7 +66,7 @@ class Evaluation : public ::testing::Test {
   Calculator calc{w, ref, constants};
 };
 
-TEST_F(Evaluation, StatAmountsShowTheWholePartOfOneAndAHalfTimesTheAmount) {
+TEST_F(Evaluation, StatAmountsShowTheWholePartOfOneAndAHalfTimesTheAmountAndUnusedNone) {
   const int amounts[] = {0, 1, 3, 4, 5, 19, 170, 171, 255, 2};
   std::string shown;
   for (int level = 1; level <= 10; ++level)
@@ -75,6 +75,8 @@ TEST_F(Evaluation, StatAmountsShowTheWholePartOfOneAndAHalfTimesTheAmount) {
   for (int i = 0; i < 10; ++i)
     shown += w.cboAmount[0].List(i) + " ";
   EXPECT_EQ(shown, "0 1 4 6 7 28 255 256 382 3 ");
+  ChooseGem(0, ui::kUnused);  // which has neither effects nor amounts
+  EXPECT_EQ(w.cboEffect[0].ListCount() + w.cboAmount[0].ListCount(), 0);
 }
 
 TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {

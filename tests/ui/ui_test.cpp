@@ -51,6 +51,11 @@ TEST(Controls, WhatCannotBeChosenOrSetIsRefusedNamingTheControlAndChangesNothing
   for (const auto& action : refused)
     EXPECT_EQ(test::ErrorOf(action).rfind("Invalid argument: ", 0), 0u);
   EXPECT_NE(test::ErrorOf(refused[1]).find("cboType(5)"), std::string::npos);
+  MenuItem item;  // without a handler, or disabled, a menu item does nothing
+  item.Press();
+  item.Click = [] { ADD_FAILURE() << "a click"; };
+  item.SetEnabled(false);
+  item.Press();
   box.UserTyped("zzz");  // a drop-down list cannot be typed into
   EXPECT_EQ(box.Text() + std::to_string(box.ListIndex()) + std::to_string(bar.Value()), "b10");
 }
