@@ -60,8 +60,6 @@ TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
       {amounts, "[1]\n 1  1  1  1\n[7]\n 1  1  1  1",
        "Index out of range: GemData2.dat line 4: a data line in section 7; sections run from 0 "
        "to 6"},
-      {amounts, " 1  1  1  1\n[1]\n",
-       "Invalid argument: GemData2.dat line 1: a data line before the first section header"},
       {velmora, " [1]\nA=1",  // blanks before "[" make a data line
        "Invalid argument: velmora.dat line 1: a data line before the first section header"},
       {amounts, "[1]\n" + Repeat(" 1  2  3  4", 10) + "[2]\n" + Repeat(" 1  2  3  4", 11),
