@@ -66,7 +66,7 @@ class Evaluation : public ::testing::Test {
   Calculator calc{w, ref, constants};
 };
 
-TEST_F(Evaluation, StatAmountsShowTheWholePartOfOneAndAHalfTimesTheAmountAndUnusedNone) {
+TEST_F(Evaluation, StatAmountsShowOneAndAHalfTimesTheAmountRoundedDownAndUnusedHasNone) {
   const int amounts[] = {0, 1, 3, 4, 5, 19, 170, 171, 255, 2};
   std::string shown;
   for (int level = 1; level <= 10; ++level)
