@@ -100,8 +100,10 @@ TEST_F(MainFormTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) 
   Import(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
   ASSERT_TRUE(messages.empty()) << messages[0];
   ASSERT_TRUE(w.optDropped[11].Value());
-  for (int k = 0; k < ui::kItemCount; ++k)
+  for (int k = 0; k < ui::kItemCount; ++k) {
     EXPECT_NE(w.optCraft[k].Value(), w.optDropped[k].Value()) << k;  // one option of the two
+    EXPECT_EQ(w.chkEquip[k].Value(), k != 8 && k != 10) << k;        // all but two are worn
+  }
   EXPECT_NE(w.lblOverc[0].Caption(), "Overcharge: none");  // the example overcharges its chest
   // Every item shows what choosing its tab shows, also after a set that empties the chest.
   for (const char* set : {"", "ITEM0_NAME=Plain robe\n"}) {

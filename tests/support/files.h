@@ -1,5 +1,4 @@
-// Files for the tests (the sample data and examples that ship with the program, temporary
-// folders) and the errors that reading them raises.
+// Test files (the shipped sample data and examples, temporary folders) and the errors they raise.
 #pragma once
 
 #include <stdlib.h>
