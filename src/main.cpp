@@ -23,7 +23,7 @@ constexpr const char* kHelp =
 int main(int argc, char* argv[]) {
   // Answered before Qt starts, so none of them needs a display.
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const gw::CommandLine line = gw::ParseCommandLine(args, {}, 1);
+  const gw::CommandLine line = gw::ParseCommandLine(args, {});
   switch (line.action) {
     case gw::CommandAction::Help:
       std::cout << kUsage << kHelp;

@@ -16,7 +16,7 @@ CommandLine UsageError(std::string error) {
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::vector<std::string>& value_options, size_t max_files) {
+                             const std::vector<std::string>& value_options) {
   CommandLine line;
   bool options_ended = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -51,9 +51,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
       return UsageError("option '" + name + "' needs a value");
     }
   }
-  if (line.files.size() > max_files) {
-    return UsageError(max_files == 1 ? "only one FILE may be given" : "too many FILE arguments");
-  }
+  if (line.files.size() > 1) return UsageError("only one FILE may be given");
   return line;
 }
 

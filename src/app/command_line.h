@@ -19,8 +19,8 @@ struct CommandLine {
 
 // Reads `args` (without the program name). `value_options` take a value, as "--data DIR" or
 // "--data=DIR"; "--help" and "--version" are always known; "--" ends the options; a lone "-" is a
-// file name. More than `max_files` files, an unknown option or a missing value is a usage error.
+// file name. More than one file, an unknown option or a missing value is a usage error.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::vector<std::string>& value_options, size_t max_files);
+                             const std::vector<std::string>& value_options);
 
 }  // namespace gw

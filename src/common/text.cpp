@@ -28,6 +28,15 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+std::string Quoted(const std::string& text) {
+  // Appended piece by piece: GCC 12 in a Release build warns, falsely, of an overlapping copy in
+  // a literal joined to a temporary string.
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
 namespace {
 
 // What a path that is no regular file turned out to be, for the message.

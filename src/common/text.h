@@ -16,6 +16,8 @@ std::string_view Mid(std::string_view line, size_t start, size_t width);
 std::string_view MidRest(std::string_view line, size_t start);
 // Without leading and trailing blanks (spaces only; tabs are kept).
 std::string_view Trim(std::string_view text);
+// The text in double quotes, as messages name a file or an item.
+std::string Quoted(const std::string& text);
 
 // The largest file the program reads: far beyond any real item set or data file, and small
 // enough that reading one whole stays harmless.

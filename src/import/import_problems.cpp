@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "common/text.h"
+
 namespace gw {
 
 std::string ImportProblems::SkippedHeading(const std::string& file_name) {
-  return "Some settings in \"" + file_name + "\" could not be used and were skipped:";
+  return "Some settings in " + Quoted(file_name) + " could not be used and were skipped:";
 }
 
 std::string ImportProblems::Message(const std::string& heading, size_t shown) const {

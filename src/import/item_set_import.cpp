@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/error.h"
+#include "common/text.h"
 #include "import/item_set_reader.h"
 #include "import/item_set_transfer.h"
 
@@ -23,15 +24,6 @@ class ImportFlag {
  private:
   ui::MainWindow& w_;
 };
-
-// The text in double quotes. Appended piece by piece: GCC 12 in a Release build warns, falsely,
-// of an overlapping copy in a literal joined to a temporary string.
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  quoted += text;
-  quoted += '"';
-  return quoted;
-}
 
 // Reads the whole file, then writes it into the window only if it sets something: a file that
 // is no item set, or whose every setting was refused, costs the player nothing.

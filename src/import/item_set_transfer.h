@@ -11,9 +11,9 @@
 namespace gw {
 
 // Writes every item and gem slot, named in the file or not, evaluates every item again, then
-// rebuilds the totals. A value
-// that the window's lists cannot take (an amount code past 9 on a crafted item, an effect past
-// its type's list) is skipped and added to `problems`. Expects ImportInProgress to be set.
+// rebuilds the totals. A value that the window's lists cannot take (an amount code past 9 on a
+// crafted item, an effect past its type's list) is skipped and added to `problems`. Expects
+// ImportInProgress to be set.
 void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& sources,
                      ui::MainWindow& window, Calculator& calc, const ReferenceTables& tables,
                      ImportProblems& problems);

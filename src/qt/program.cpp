@@ -29,6 +29,13 @@ class MainShell : public QMainWindow {
     qApp->installEventFilter(this);
   }
 
+  // Imports `path` as File, "Open..." does, once the event loop is free again.
+  void OpenLater(std::filesystem::path path) {
+    QTimer::singleShot(0, this, [this, path = std::move(path)] {
+      gate_.Run([this, &path] { form_.OpenItemSet(path); });
+    });
+  }
+
  protected:
   void closeEvent(QCloseEvent* event) override {
     gate_.Run([this] { form_.window().Unload(); });
@@ -62,9 +69,7 @@ class MainShell : public QMainWindow {
     const std::optional<std::filesystem::path> file = DroppedFile(*event);
     if (!file) return;
     event->acceptProposedAction();
-    // After the drop has ended: the import's message box must not run inside the drag.
-    QTimer::singleShot(
-        0, this, [this, path = *file] { gate_.Run([this, &path] { form_.OpenItemSet(path); }); });
+    OpenLater(*file);  // the import's message box must not run inside the drag
   }
 
  private:
@@ -181,10 +186,7 @@ bool Program::Start() {
 }
 
 void Program::OpenWhenShown(std::filesystem::path path) {
-  if (!shell_) return;  // start-up failed: nothing may be imported
-  QTimer::singleShot(0, shell_.get(), [this, path = std::move(path)] {
-    gate_.Run([this, &path] { form_.OpenItemSet(path); });
-  });
+  if (shell_) shell_->OpenLater(std::move(path));  // after a failed start-up, nothing is imported
 }
 
 void Program::PresentModal(ui::Window& child) {

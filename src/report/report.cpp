@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "common/text.h"
+
 namespace gw::report {
 
 namespace {
@@ -89,10 +91,6 @@ std::string PadRight(const std::string& text, size_t width) {
 std::string PadLeft(const std::string& text, size_t width) {
   const size_t w = Width(text);
   return w >= width ? text : std::string(width - w, ' ') + text;
-}
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
 }
 
 void WriteJsonString(std::ostream& out, const std::string& bytes) {

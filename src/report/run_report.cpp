@@ -36,7 +36,7 @@ int UsageError(std::ostream& err, const std::string& error) {
 
 int RunReport(const std::vector<std::string>& args, const std::filesystem::path& program_folder,
               std::ostream& out, std::ostream& err) {
-  const CommandLine line = ParseCommandLine(args, {"--data", "--format"}, 1);
+  const CommandLine line = ParseCommandLine(args, {"--data", "--format"});
   switch (line.action) {
     case CommandAction::Help:
       out << kUsage << kHelp;

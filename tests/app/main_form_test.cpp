@@ -160,7 +160,7 @@ TEST_F(MainFormTest, AnImportedEffectPastItsTypesListIsSkipped) {
 TEST(CommandLine, OptionsValuesAndFilesOrWhatIsWrongWithThem) {
   // What a command line reads as: the action or the error, then the values and the files.
   const auto read = [](std::vector<std::string> args) {
-    const CommandLine line = ParseCommandLine(args, {"--data"}, 1);
+    const CommandLine line = ParseCommandLine(args, {"--data"});
     std::string text = std::to_string(static_cast<int>(line.action)) + " " + line.error;
     for (const auto& [name, value] : line.values)
       text += " " + name + "=" + value;
