@@ -47,7 +47,8 @@ TEST(Controls, WhatCannotBeChosenOrSetIsRefusedNamingTheControlAndChangesNothing
   tabs.captions = {"a", "b", "c"};
   const std::function<void()> refused[] = {
       [&] { box.SetListIndex(-1); }, [&] { box.SetListIndex(2); }, [&] { box.SetText("a"); },
-      [&] { bar.SetValue(101); },    [&] { bar.SetValue(-1); },    [&] { tabs.SetTab(3); }};
+      [&] { box.List(2); },          [&] { bar.SetValue(101); },   [&] { bar.SetValue(-1); },
+      [&] { tabs.SetTab(3); }};
   for (const auto& action : refused)
     EXPECT_EQ(test::ErrorOf(action).rfind("Invalid argument: ", 0), 0u);
   EXPECT_NE(test::ErrorOf(refused[1]).find("cboType(5)"), std::string::npos);
