@@ -4,7 +4,11 @@
 #include <utility>
 
 #include "common/convert.h"
+#include "common/file_write.h"
+#include "common/text.h"
 #include "data/data_files.h"
+#include "plan/item_set_writer.h"
+#include "plan/round_trip.h"
 #include "search/item_search.h"
 #include "ui/search_window.h"
 
@@ -43,19 +47,17 @@ void MainForm::Form_Load() {
   w.ImportInProgress = false;
   SSTab1_Click(0);
   ClearItem();
+  const Plan plan = CapturePlan(w);
+  history_.Reset(plan, std::make_shared<PlanDocument>(PlanDocument{{}, false, plan}));
+  ShowHistory();
 }
 
 void MainForm::SSTab1_Click(int16_t /*previous_tab*/) {
   ui::MainWindow& w = *window_;
   const int k = w.SSTab1.Tab();
   w.cmdSearch.SetEnabled(k > 10);
-  // The first showing of an item gives its empty gem quality boxes "94%", each through its
-  // handler, so each gem is evaluated once with a quality.
-  for (int g = 0; g < ui::kGemsPerItem; ++g) {
-    ui::ComboBox& quality = w.cboGemQual[ui::GemSlot(k, g)];
-    if (quality.ListIndex() == -1) quality.SetListIndex(0);
-  }
-  calc_.DisplayItem(k);
+  Unrecorded([&] { calc_.PrepareItem(k); });
+  history_.PrepareItem(k);
 }
 
 void MainForm::VScrollFoc_Change() {
@@ -72,15 +74,128 @@ void MainForm::VScrollSki_Scroll() {
 }
 
 void MainForm::cmdExit_Click() {
-  window_->Unload();
+  if (ConfirmDiscard()) window_->Unload();
+}
+
+bool MainForm::Form_QueryUnload() {
+  return ConfirmDiscard();
 }
 
 void MainForm::mnuOpen_Click() {
-  ImportItemSet(*window_, calc_, *reference_);
+  if (!ConfirmDiscard()) return;
+  const ImportOutcome outcome =
+      Unrecorded([&] { return ImportItemSet(*window_, calc_, *reference_); });
+  RecordOpen(outcome, window_->CommonDialog.FileName());
 }
 
 ImportOutcome MainForm::OpenItemSet(const std::filesystem::path& path) {
-  return ImportItemSetFile(*window_, calc_, *reference_, path);
+  if (!ConfirmDiscard()) return {};
+  const ImportOutcome outcome =
+      Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
+  RecordOpen(outcome, path);
+  return outcome;
+}
+
+ImportOutcome MainForm::OpenStartingFile(const std::filesystem::path& path) {
+  const ImportOutcome outcome =
+      Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
+  RecordOpen(outcome, path);
+  history_.Forget();
+  ShowHistory();
+  return outcome;
+}
+
+void MainForm::RecordOpen(const ImportOutcome& outcome, const std::filesystem::path& path) {
+  if (outcome.status != ImportStatus::Imported &&
+      outcome.status != ImportStatus::ImportedWithSkips) {
+    return;
+  }
+  const Plan plan = CapturePlan(*window_);
+  bool ours = false;
+  try {
+    ours = WrittenByThisProgram(ReadWholeFile(path, kItemSetSignature.size()));
+  } catch (const RuntimeError&) {
+    // Longer than the signature, or gone since: then it is no file of ours to replace.
+  }
+  history_.Record(plan, "Open",
+                  std::make_shared<PlanDocument>(PlanDocument{path.string(), ours, plan}));
+  ShowHistory();
+}
+
+bool MainForm::PlanChanged() const {
+  return CapturePlan(*window_) != history_.document().saved;
+}
+
+bool MainForm::ConfirmDiscard() {
+  if (!PlanChanged()) return true;
+  switch (window_->Ask(kProgramTitle, "Save the changes to this plan?",
+                       {"Save", "Discard", "Cancel"})) {
+    case 0:
+      return mnuSave_Click();
+    case 1:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MainForm::mnuSave_Click() {
+  const PlanDocument& document = history_.document();
+  if (document.path.empty() || !document.written_by_this_program) return mnuSaveAs_Click();
+  return SaveTo(document.path);
+}
+
+bool MainForm::mnuSaveAs_Click() {
+  ui::OpenFileDialog& dialog = window_->CommonDialog;
+  if (!dialog.ShowSave(history_.document().path)) return false;
+  return SaveTo(dialog.FileName());
+}
+
+bool MainForm::SaveTo(const std::string& path) {
+  ui::MainWindow& w = *window_;
+  const Plan plan = CapturePlan(w);
+  const std::string text = WriteItemSet(plan, *reference_);
+  const std::vector<RoundTripDifference> differences =
+      CompareRoundTrip(text, plan, *reference_, constants_);
+  if (!differences.empty()) {
+    const std::string question = "Opening " +
+                                 Quoted(std::filesystem::path(path).filename().string()) +
+                                 " would not give back this plan exactly:\n\n" +
+                                 DescribeDifferences(differences) + "\nSave anyway?";
+    if (w.Ask(kSaveTitle, question, {"Save anyway", "Cancel"}) != 0) return false;
+  }
+  if (const std::optional<std::string> error = WriteFileAtomically(path, text)) {
+    w.MsgBox(kSaveTitle, "Could not save " + Quoted(path) + ": " + *error +
+                             ". The file on the disk was not changed.");
+    return false;
+  }
+  PlanDocument& document = history_.document();
+  document.path = path;
+  document.written_by_this_program = true;
+  document.saved = plan;
+  return true;
+}
+
+void MainForm::mnuUndo_Click() {
+  if (!history_.CanUndo()) return;
+  Unrecorded([&] { RestorePlan(*window_, calc_, history_.Undo()); });
+  ShowHistory();
+}
+
+void MainForm::mnuRedo_Click() {
+  if (!history_.CanRedo()) return;
+  Unrecorded([&] { RestorePlan(*window_, calc_, history_.Redo()); });
+  ShowHistory();
+}
+
+void MainForm::ShowHistory() {
+  ui::MainWindow& w = *window_;
+  const std::string& undo = history_.UndoLabel();
+  const std::string& redo = history_.RedoLabel();
+  w.mnuUndo.SetCaption(undo.empty() ? "&Undo" : "&Undo " + undo);
+  w.mnuUndo.SetEnabled(history_.CanUndo());
+  w.mnuRedo.SetCaption(redo.empty() ? "&Redo" : "&Redo " + redo);
+  w.mnuRedo.SetEnabled(history_.CanRedo());
 }
 
 void MainForm::cmdSearch_Click() {

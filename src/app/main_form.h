@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "calc/calculator.h"
 #include "data/constant_tables.h"
 #include "data/reference_tables.h"
 #include "import/item_set_import.h"
+#include "plan/plan_history.h"
 #include "ui/main_window.h"
 
 namespace gw {
@@ -31,7 +33,11 @@ class MainForm {
   void VScrollFoc_Scroll();
   void VScrollSki_Change();
   void VScrollSki_Scroll();
+  // "&Exit": asks first when the plan has changes that were not saved.
   void cmdExit_Click();
+  // The window is about to close (its close box): true when it may, after asking about changes
+  // that were not saved.
+  bool Form_QueryUnload();
   void ClearItem() {}
 
   // Present but without effect.
@@ -46,22 +52,63 @@ class MainForm {
   void mnuWC_Click() {}
 
   void mnuOpen_Click();
-  // Imports an item set chosen another way (the command line, a drop) just as "Open..." does
-  // once its dialog has closed.
+  // Imports an item set chosen another way (a drop) just as "Open..." does once its dialog has
+  // closed, asking first about changes that were not saved.
   ImportOutcome OpenItemSet(const std::filesystem::path& path);
+  // The file given on the command line: the plan the program starts with, not a step to undo.
+  ImportOutcome OpenStartingFile(const std::filesystem::path& path);
   void cmdSearch_Click();
+
+  // File, "Save" writes to the file of the last Open or Save when this program wrote it, and
+  // otherwise acts as "Save As...". Both are false when nothing was written.
+  bool mnuSave_Click();
+  bool mnuSaveAs_Click();
+  void mnuUndo_Click();
+  void mnuRedo_Click();
+
+  // Whether the plan differs from what was last opened or saved (the empty plan at start-up).
+  bool PlanChanged() const;
+  const PlanHistory& history() const { return history_; }
+
+  // The titles of the questions and messages about saving.
+  static constexpr const char* kSaveTitle = "Save";
+  static constexpr const char* kProgramTitle = "Gemwright Workshop";
 
   // The arrow step of both scrolling panels, in twips: fixed, and smaller than either page.
   static constexpr int kScrollSmallStep = 120;
 
  private:
   void Wire();
+  // Makes `handler` one step of the plan: once it and everything it set off have run, the plan
+  // it leads to is kept for undo under `label`. Nested handlers are part of the outer step.
+  ui::Handler Step(std::string label, ui::Handler handler);
+  void WireSteps();
+  // Runs `action` as part of no step of its own (a tab change, an import, undo).
+  template <class Action>
+  auto Unrecorded(Action action) {
+    struct Depth {
+      explicit Depth(int& depth) : depth_(depth) { ++depth_; }
+      ~Depth() { --depth_; }
+      Depth(const Depth&) = delete;
+      Depth& operator=(const Depth&) = delete;
+      int& depth_;
+    } nested(step_depth_);
+    return action();
+  }
+  // Asks whether to save changes not yet saved; true when the caller may go on.
+  bool ConfirmDiscard();
+  bool SaveTo(const std::string& path);
+  // After an import: the opened file becomes the document, in one step.
+  void RecordOpen(const ImportOutcome& outcome, const std::filesystem::path& path);
+  void ShowHistory();
 
   std::filesystem::path data_folder_;
   std::unique_ptr<ui::MainWindow> window_;
   std::unique_ptr<ReferenceTables> reference_;
   ConstantTables constants_;
   Calculator calc_;
+  PlanHistory history_;
+  int step_depth_ = 0;
 };
 
 }  // namespace gw

@@ -27,6 +27,19 @@ class Calculator {
   void cboGemQual_Click(int iGemNo);
   void cboItmQual_Click(int iItem);
 
+  // A committed text or a clicked option evaluates what it feeds at once: the item level its
+  // item, crafted or dropped its item's four gems and the item, a typed amount its gem, the
+  // crafter level every item. The other texts and "Equipped" feed no figure.
+  void txtItmlevel_Commit(int iItem);
+  void optCraft_Click(int iItem);
+  void optDropped_Click(int iItem);
+  void cboAmount_Commit(int iGemNo);
+  void txtCLevel_Commit();
+
+  // What showing item `iItem`'s tab does to the plan: each gem quality list with nothing chosen
+  // gets its first entry, through its handler; then the item is evaluated.
+  void PrepareItem(int iItem);
+
   // Rebuild a gem slot's amount / effect list for a type name; a name that is no type leaves the
   // list as it is. Outside an import, AssignEffect chooses the first effect.
   void AssignAmount(int iGemNo, std::string_view sGemType);

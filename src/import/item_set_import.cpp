@@ -12,33 +12,30 @@ namespace gw {
 
 namespace {
 
-// ImportInProgress is true from before the dialog until the totals are rebuilt, and false again
-// on every way out, errors included.
-class ImportFlag {
- public:
-  explicit ImportFlag(ui::MainWindow& w) : w_(w) { w_.ImportInProgress = true; }
-  ~ImportFlag() { w_.ImportInProgress = false; }
-  ImportFlag(const ImportFlag&) = delete;
-  ImportFlag& operator=(const ImportFlag&) = delete;
-
- private:
-  ui::MainWindow& w_;
-};
-
 // Reads the whole file, then writes it into the window only if it sets something: a file that
 // is no item set, or whose every setting was refused, costs the player nothing.
+ImportOutcome Transfer(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                       const std::filesystem::path& path, ItemSetReading& reading);
+
 ImportOutcome ReadAndTransfer(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
                               const std::filesystem::path& path) {
-  ImportOutcome outcome;
-  outcome.status = ImportStatus::NotImported;
-  const std::string name = path.filename().string();
   ItemSetReading reading;
   try {
     reading = ReadItemSetFile(path, tables);
   } catch (const RuntimeError& e) {
+    ImportOutcome outcome;
+    outcome.status = ImportStatus::NotImported;
     outcome.message = e.detail() + ". Nothing was imported.";
     return outcome;
   }
+  return Transfer(w, calc, tables, path, reading);
+}
+
+ImportOutcome Transfer(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                       const std::filesystem::path& path, ItemSetReading& reading) {
+  ImportOutcome outcome;
+  outcome.status = ImportStatus::NotImported;
+  const std::string name = path.filename().string();
   if (!reading.has_item_lines) {
     outcome.message = Quoted(path.string()) +
                       " holds no item lines (lines beginning with \"ITEM\"). Nothing was imported.";
@@ -82,6 +79,13 @@ ImportOutcome ImportItemSet(ui::MainWindow& w, Calculator& calc, const Reference
     if (!w.CommonDialog.ShowOpen()) return std::nullopt;
     return std::filesystem::path(w.CommonDialog.FileName());
   });
+}
+
+ImportOutcome ImportItemSetText(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,
+                                std::string_view text, const std::filesystem::path& name) {
+  ImportFlag flag(w);
+  ItemSetReading reading = ReadItemSet(text, tables);
+  return Transfer(w, calc, tables, name, reading);
 }
 
 ImportOutcome ImportItemSetFile(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,

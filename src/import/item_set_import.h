@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "calc/calculator.h"
 #include "data/reference_tables.h"
@@ -13,6 +14,21 @@
 #include "ui/main_window.h"
 
 namespace gw {
+
+// ImportInProgress is true while one lives (the import from before the dialog until the totals
+// are rebuilt), and false again on every way out, errors included. Anything that writes a whole
+// plan into the window through its controls holds one, so the refilled effect lists wait for
+// the writer's own choice.
+class ImportFlag {
+ public:
+  explicit ImportFlag(ui::MainWindow& w) : w_(w) { w_.ImportInProgress = true; }
+  ~ImportFlag() { w_.ImportInProgress = false; }
+  ImportFlag(const ImportFlag&) = delete;
+  ImportFlag& operator=(const ImportFlag&) = delete;
+
+ private:
+  ui::MainWindow& w_;
+};
 
 enum class ImportStatus {
   Cancelled,          // the dialog was cancelled
@@ -35,6 +51,11 @@ ImportOutcome ImportItemSet(ui::MainWindow& window, Calculator& calc,
 // The same import for a file chosen another way (the command line, a drop on the window).
 ImportOutcome ImportItemSetFile(ui::MainWindow& window, Calculator& calc,
                                 const ReferenceTables& tables, const std::filesystem::path& path);
+
+// The same import of text already in memory, named `name` in messages, without a message box.
+ImportOutcome ImportItemSetText(ui::MainWindow& window, Calculator& calc,
+                                const ReferenceTables& tables, std::string_view text,
+                                const std::filesystem::path& name);
 
 // The title of the import's message boxes.
 inline constexpr const char* kImportTitle = "Open";

@@ -22,10 +22,13 @@ class ItemLine {
     item_ = ToInt16(ParseNumber(Mid(line, 5, 2)));
     const size_t equals = line.find('=');
     value_ = equals == std::string_view::npos ? line : line.substr(equals + 1);
+    // The markers belong to the key: a name such as "Blade of _LEVEL" sets no level. A line
+    // without "=" has no separate key and is searched whole.
+    key_ = equals == std::string_view::npos ? line : line.substr(0, equals);
     number_value_ = ParseNumber(value_);
   }
 
-  bool Has(std::string_view marker) const { return line_.find(marker) != std::string_view::npos; }
+  bool Has(std::string_view marker) const { return key_.find(marker) != std::string_view::npos; }
   std::string_view value() const { return value_; }
   double number() const { return number_value_; }
 
@@ -42,7 +45,7 @@ class ItemLine {
   ImportedGem* Gem() {
     ImportedItem* item = Item();
     if (item == nullptr) return nullptr;
-    const size_t marker = line_.find("_GEM");
+    const size_t marker = key_.find("_GEM");
     const int gem = ToInt16(ParseNumber(Mid(line_, marker + 5, 1)));
     if (gem < 0 || gem >= ui::kGemsPerItem) {
       Report("gem number " + std::to_string(gem) + " is outside 0..3");
@@ -100,6 +103,7 @@ class ItemLine {
   int item_ = 0;
   int gem_ = 0;
   std::string_view value_;
+  std::string_view key_;
   double number_value_ = 0;
   bool reported_ = false;
 };

@@ -14,15 +14,27 @@ void Label::SetCaption(std::string caption) {
 }
 
 void TextBox::SetText(std::string text) {
+  committed_ = text;
+  UserTyped(std::move(text));
+}
+
+void TextBox::UserTyped(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
   Changed();
+}
+
+void TextBox::UserCommit() {
+  if (!HasUncommittedTyping()) return;
+  committed_ = text_;
+  if (Commit) Commit();
 }
 
 void ComboBox::Clear() {
   items_.clear();
   list_index_ = -1;
   edit_text_.clear();
+  committed_text_.clear();
   ++list_version_;
   Changed();
 }
@@ -48,9 +60,16 @@ void ComboBox::SetListIndex(int index) {
                                                        std::to_string(ListCount()));
   }
   list_index_ = index;
-  if (style == ComboStyle::Editable) edit_text_ = items_[static_cast<size_t>(index)];
+  if (style == ComboStyle::Editable)
+    edit_text_ = committed_text_ = items_[static_cast<size_t>(index)];
   Changed();
   if (Click) Click();
+}
+
+void ComboBox::Deselect() {
+  if (list_index_ == -1) return;
+  list_index_ = -1;
+  Changed();
 }
 
 std::string ComboBox::Text() const {
@@ -69,6 +88,7 @@ void ComboBox::SetText(std::string text) {
       break;
     }
   }
+  committed_text_ = text;
   edit_text_ = std::move(text);
   Changed();
 }
@@ -78,6 +98,18 @@ void ComboBox::UserTyped(std::string text) {
   list_index_ = -1;
   edit_text_ = std::move(text);
   Changed();
+}
+
+void ComboBox::SetTypedText(std::string text) {
+  if (style != ComboStyle::Editable) return;
+  committed_text_ = text;
+  UserTyped(std::move(text));
+}
+
+void ComboBox::UserCommit() {
+  if (style != ComboStyle::Editable || !HasUncommittedTyping()) return;
+  committed_text_ = edit_text_;
+  if (Commit) Commit();
 }
 
 void OptionButton::SetValue(bool value) {
@@ -91,10 +123,22 @@ void OptionButton::SetValue(bool value) {
   Changed();
 }
 
+void OptionButton::UserClick() {
+  if (value_ || !enabled()) return;
+  SetValue(true);
+  if (Click) Click();
+}
+
 void CheckBox::SetValue(bool value) {
   if (value_ == value) return;
   value_ = value;
   Changed();
+}
+
+void CheckBox::UserSetValue(bool value) {
+  if (value_ == value || !enabled()) return;
+  SetValue(value);
+  if (Click) Click();
 }
 
 void CommandButton::Press() {
@@ -170,6 +214,12 @@ void ListBox::Clear() {
   Changed();
 }
 
+void MenuItem::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Changed();
+}
+
 void MenuItem::Press() {
   if (enabled() && Click) Click();
 }
@@ -198,6 +248,14 @@ void Reveal(const Control& control) {
 bool OpenFileDialog::ShowOpen() {
   if (!chooser) return false;
   std::optional<std::string> chosen = chooser();
+  if (!chosen) return false;
+  file_name_ = std::move(*chosen);
+  return true;
+}
+
+bool OpenFileDialog::ShowSave(const std::string& proposed) {
+  if (!save_chooser) return false;
+  std::optional<std::string> chosen = save_chooser(proposed);
   if (!chosen) return false;
   file_name_ = std::move(*chosen);
   return true;

@@ -36,11 +36,20 @@ class TextBox : public Control {
  public:
   TextBox() : Control(ControlKind::TextBox) {}
   const std::string& Text() const { return text_; }
-  // From code or from the user's typing alike: no event.
+  // From code: no event, and the text counts as committed.
   void SetText(std::string text);
+  // The user typed: no event until the typing is committed.
+  void UserTyped(std::string text);
+  // The user finished typing (the focus left the box, or Enter): runs Commit when the text
+  // differs from the one last committed or set from code.
+  void UserCommit();
+  // Typing that has not been committed yet.
+  bool HasUncommittedTyping() const { return text_ != committed_; }
+  Handler Commit;
 
  private:
   std::string text_;
+  std::string committed_;
 };
 
 enum class ComboStyle { DropDownList, Editable };
@@ -74,13 +83,24 @@ class ComboBox : public Control {
   // Editable style only: sets the edit text without running Click, and chooses the first entry
   // whose text is exactly equal (nothing when none is).
   void SetText(std::string text);
+  // Editable style only, from code: the text as if typed (nothing chosen), and committed.
+  void SetTypedText(std::string text);
   // Editable style only: the user typed; nothing is chosen and no handler runs.
   void UserTyped(std::string text);
+  // Editable style only: the user finished typing (focus left, or Enter); runs Commit when the
+  // text differs from the one last committed, chosen or set from code.
+  void UserCommit();
+  bool HasUncommittedTyping() const { return edit_text_ != committed_text_; }
+  Handler Commit;
+  // Nothing chosen any more, the entries kept; no handler runs. For putting back a list that the
+  // player never chose in.
+  void Deselect();
 
  private:
   std::vector<std::string> items_;
   int list_index_ = -1;
   std::string edit_text_;
+  std::string committed_text_;
   uint64_t list_version_ = 0;
 };
 
@@ -105,6 +125,9 @@ class OptionButton : public Control {
   bool Value() const { return value_; }
   // Choosing clears the other buttons of the group; no event.
   void SetValue(bool value);
+  // The user clicks it: it is chosen, and Click runs when that changed the choice.
+  void UserClick();
+  Handler Click;
 
  private:
   bool value_ = false;
@@ -116,7 +139,11 @@ class CheckBox : public Control {
   std::string caption;
 
   bool Value() const { return value_; }
+  // From code: no event.
   void SetValue(bool value);
+  // The user ticks or clears it; Click runs when the value changed.
+  void UserSetValue(bool value);
+  Handler Click;
 
  private:
   bool value_ = false;
@@ -234,10 +261,17 @@ class ListBox : public Control {
 class MenuItem : public Control {
  public:
   MenuItem() : Control(ControlKind::MenuItem) {}
-  std::string caption;  // "&" marks the access key
+  const std::string& Caption() const { return caption_; }
+  // "&" marks the access key.
+  void SetCaption(std::string caption);
+  // Key sequences in the portable form "Ctrl+Shift+Z", the first one shown beside the caption.
+  std::vector<std::string> shortcuts;
   Handler Click;
 
   void Press();
+
+ private:
+  std::string caption_;
 };
 
 // Scrolls the panel that holds `control`, when a viewport with a scroll bar clips that panel, just
@@ -245,14 +279,18 @@ class MenuItem : public Control {
 // control outside such a panel or already in view.
 void Reveal(const Control& control);
 
-// The open-file dialog: no visible part of its own. `chooser` shows the real dialog (injected
-// by the view, or by a test) and returns the chosen path, or nothing on cancel.
+// The file dialogs: no visible part of their own. `chooser` shows the real open dialog and
+// `save_chooser` the real save dialog (injected by the view, or by a test); each returns the
+// chosen path, or nothing on cancel. The save dialog asks before a file is replaced.
 class OpenFileDialog {
  public:
   std::function<std::optional<std::string>()> chooser;
+  // Gets the path proposed (the current file, or empty).
+  std::function<std::optional<std::string>(const std::string& proposed)> save_chooser;
 
   // Modal; true when a file was chosen, whose full path is then in FileName.
   bool ShowOpen();
+  bool ShowSave(const std::string& proposed);
   const std::string& FileName() const { return file_name_; }
 
  private:

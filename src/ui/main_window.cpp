@@ -41,10 +41,23 @@ MainWindow::MainWindow() : Window("frmGemwright", "Orvalis's Gemwrighting Worksh
 void MainWindow::BuildMenus() {
   auto menu = [&](MenuItem& item, const char* name, MenuItem* parent, const char* caption) {
     Add(item, name, parent, {});
-    item.caption = caption;
+    item.SetCaption(caption);
   };
   menu(mnuFile, "mnuFile", nullptr, "&File");
   menu(mnuOpen, "mnuOpen", &mnuFile, "&Open...");
+  mnuOpen.shortcuts = {"Ctrl+O"};
+  menu(mnuSave, "mnuSave", &mnuFile, "&Save");
+  mnuSave.shortcuts = {"Ctrl+S"};
+  menu(mnuSaveAs, "mnuSaveAs", &mnuFile, "Save &As...");
+  mnuSaveAs.shortcuts = {"Ctrl+Shift+S"};
+  // "E&dit": Alt+E stays with "&Exit".
+  menu(mnuEdit, "mnuEdit", nullptr, "E&dit");
+  menu(mnuUndo, "mnuUndo", &mnuEdit, "&Undo");
+  mnuUndo.shortcuts = {"Ctrl+Z"};
+  mnuUndo.SetEnabled(false);
+  menu(mnuRedo, "mnuRedo", &mnuEdit, "&Redo");
+  mnuRedo.shortcuts = {"Ctrl+Y", "Ctrl+Shift+Z"};
+  mnuRedo.SetEnabled(false);
   menu(mnuCraft, "mnuCraft", nullptr, "&Craft Pricing");
   menu(mnuAlc, "mnuAlc", &mnuCraft, "&Alchemy");
   menu(mnuAC, "mnuAC", &mnuCraft, "A&rmorCraft");
@@ -272,7 +285,9 @@ void MainWindow::BuildItem(int k) {
     Add(lblGemPoint[i], Indexed("lblGemPoint", i), frame, {5400, top + 45, 465, kLabelHeight});
     lblGemPoint[i].back_color = kValueGrey;
     lblGemPoint[i].alignment = Alignment::Center;
-    lblGemPoint[i].SetCaption("0.0");
+    // What every evaluation writes for no points, so that an item not evaluated yet reads the
+    // same as one evaluated with nothing in it.
+    lblGemPoint[i].SetCaption("0");
     lblGemPoint[i].accessible_name = gem + "points";
     Add(lblGemCost[i], Indexed("lblGemCost", i), frame, {5955, top + 45, 960, kLabelHeight});
     lblGemCost[i].back_color = kValueGrey;

@@ -26,7 +26,8 @@ class MainWindow : public Window {
   bool ImportInProgress = false;
 
   // Menu bar.
-  MenuItem mnuFile, mnuOpen;
+  MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs;
+  MenuItem mnuEdit, mnuUndo, mnuRedo;
   MenuItem mnuCraft, mnuAlc, mnuAC, mnuFlet, mnuGW, mnuTail, mnuWC;
   MenuItem mnuAbout, mnuVersion;
 

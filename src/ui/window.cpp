@@ -24,6 +24,13 @@ void Window::MsgBox(const std::string& title, const std::string& text) {
   if (present_message) present_message(title, text);
 }
 
+int Window::Ask(const std::string& title, const std::string& text,
+                const std::vector<std::string>& buttons) {
+  if (!present_question) return -1;
+  const int answer = present_question(title, text, buttons);
+  return answer >= 0 && answer < static_cast<int>(buttons.size()) ? answer : -1;
+}
+
 std::string Indexed(const char* array_name, int index) {
   return std::string(array_name) + "(" + std::to_string(index) + ")";
 }

@@ -41,6 +41,15 @@ class Window {
   void MsgBox(const std::string& title, const std::string& text);
   std::function<void(const std::string& title, const std::string& text)> present_message;
 
+  // A question with `buttons` in order (the last one cancels); returns the position of the one
+  // chosen, or -1 when the question was closed without an answer, which is a cancel too.
+  // `present_question` shows it; without one nothing is asked and the answer is -1.
+  using Question = std::function<int(const std::string& title, const std::string& text,
+                                     const std::vector<std::string>& buttons)>;
+  int Ask(const std::string& title, const std::string& text,
+          const std::vector<std::string>& buttons);
+  Question present_question;
+
  protected:
   template <class C>
   C& Add(C& control, std::string name, Control* container, Rect rect, int page = -1) {

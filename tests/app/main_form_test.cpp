@@ -25,6 +25,15 @@ class MainFormTest : public ::testing::Test {
     w.present_message = [this](const std::string&, const std::string& text) {
       messages.push_back(text);
     };
+    // Every question is kept and answered with `answer` (by default: discard the changes).
+    w.present_question = [this](const std::string&, const std::string& text,
+                                const std::vector<std::string>& buttons) {
+      questions.push_back(text);
+      for (size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == answer) return static_cast<int>(i);
+      }
+      return -1;
+    };
   }
   // Opens `text` through File, "Open..." as a player would.
   void Import(const std::string& text) { ImportFile(folder.Write("set.txt", text).string()); }
@@ -45,6 +54,8 @@ class MainFormTest : public ::testing::Test {
   MainForm form;
   ui::MainWindow& w;
   std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::string answer = "Discard";
   int openings = 0;
 };
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/wiring.h"
 #include "calc/gem_price.h"
+#include "calc/wiring.h"
 
 namespace gw {
 namespace {

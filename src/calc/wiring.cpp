@@ -1,0 +1,22 @@
+#include "calc/wiring.h"
+
+namespace gw {
+
+void WireEvaluation(ui::MainWindow& w, Calculator& calc) {
+  for (int i = 0; i < ui::kGemSlotCount; ++i) {
+    w.cboType[i].Click = [&calc, i] { calc.cboType_Click(i); };
+    w.cboEffect[i].Click = [&calc, i] { calc.cboEffect_Click(i); };
+    w.cboAmount[i].Click = [&calc, i] { calc.cboAmount_Click(i); };
+    w.cboAmount[i].Commit = [&calc, i] { calc.cboAmount_Commit(i); };
+    w.cboGemQual[i].Click = [&calc, i] { calc.cboGemQual_Click(i); };
+  }
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    w.cboItmQual[k].Click = [&calc, k] { calc.cboItmQual_Click(k); };
+    w.txtItmlevel[k].Commit = [&calc, k] { calc.txtItmlevel_Commit(k); };
+    w.optCraft[k].Click = [&calc, k] { calc.optCraft_Click(k); };
+    w.optDropped[k].Click = [&calc, k] { calc.optDropped_Click(k); };
+  }
+  w.txtCLevel.Commit = [&calc] { calc.txtCLevel_Commit(); };
+}
+
+}  // namespace gw

@@ -1,0 +1,139 @@
+#include "plan/round_trip.h"
+
+#include <memory>
+
+#include "calc/wiring.h"
+#include "common/text.h"
+#include "import/item_set_import.h"
+
+namespace gw {
+
+namespace {
+
+// A window as start-up leaves it, with the evaluation wired and nothing shown anywhere.
+struct Scratch {
+  Scratch(const ReferenceTables& tables, const ConstantTables& constants)
+      : window(std::make_unique<ui::MainWindow>()), calc(*window, tables, constants) {
+    WireEvaluation(*window, calc);
+    calc.PrepareItem(0);  // the first tab is shown at start-up
+  }
+  // Every tab shown once, so both copies are evaluated alike and no quality list is left empty.
+  void Settle(const std::string& crafter_level) {
+    window->txtCLevel.SetText(crafter_level);
+    for (int k = 0; k < ui::kItemCount; ++k)
+      calc.PrepareItem(k);
+  }
+  std::unique_ptr<ui::MainWindow> window;
+  Calculator calc;
+};
+
+class Comparison {
+ public:
+  Comparison(ui::MainWindow& now, ui::MainWindow& after) : now_(now), after_(after) {}
+
+  template <class C, class Text>
+  void Add(int item, const std::string& what, const C& now, const C& after, Text text) {
+    const std::string a = text(now), b = text(after);
+    if (a != b) differences_.push_back({item, what, a, b});
+  }
+  void Caption(int item, const std::string& what, const ui::Label& now, const ui::Label& after) {
+    Add(item, what, now, after, [](const ui::Label& l) { return l.Caption(); });
+  }
+  template <class C>
+  void Text(int item, const std::string& what, const C& now, const C& after) {
+    Add(item, what, now, after, [](const C& c) { return std::string(c.Text()); });
+  }
+
+  void Item(int k, const ItemPlan& planned, const ItemPlan& untouched) {
+    const ui::MainWindow& n = now_;
+    const ui::MainWindow& a = after_;
+    if (planned != untouched) {
+      Text(k, "Item Quality", n.cboItmQual[k], a.cboItmQual[k]);
+      Text(k, "Item Level", n.txtItmlevel[k], a.txtItmlevel[k]);
+      Text(k, "Item Name", n.txtItemName[k], a.txtItemName[k]);
+      Text(k, "AF/DPS", n.txtAF[k], a.txtAF[k]);
+      Text(k, "Speed", n.txtSpeed[k], a.txtSpeed[k]);
+      Text(k, "Bonus", n.txtBonus[k], a.txtBonus[k]);
+      auto kind = [k](const ui::MainWindow& w) {
+        return std::string(w.optCraft[k].Value()     ? "Crafted Item"
+                           : w.optDropped[k].Value() ? "Dropped Item"
+                                                     : "");
+      };
+      Add(k, "Crafted or dropped", n, a, kind);
+      Add(k, "Equipped", n.chkEquip[k], a.chkEquip[k],
+          [](const ui::CheckBox& c) { return std::string(c.Value() ? "yes" : "no"); });
+    }
+    for (int g = 0; g < ui::kGemsPerItem; ++g) {
+      const int slot = ui::GemSlot(k, g);
+      const GemPlan& gem = planned.gems[static_cast<size_t>(g)];
+      const std::string name = "Gem " + std::to_string(g + 1) + " ";
+      if (gem.type != -1 || !gem.amount_text.empty()) {
+        Text(k, name + "type", n.cboType[slot], a.cboType[slot]);
+        Text(k, name + "amount", n.cboAmount[slot], a.cboAmount[slot]);
+        Text(k, name + "effect", n.cboEffect[slot], a.cboEffect[slot]);
+      }
+      Text(k, name + "quality", n.cboGemQual[slot], a.cboGemQual[slot]);
+      Caption(k, name + "points", n.lblGemPoint[slot], a.lblGemPoint[slot]);
+      Caption(k, name + "cost", n.lblGemCost[slot], a.lblGemCost[slot]);
+      Caption(k, name + "name", n.lblGemName[slot], a.lblGemName[slot]);
+    }
+    Caption(k, "Imbue points", n.lblImbPoint[k], a.lblImbPoint[k]);
+    Caption(k, "Overcharge", n.lblOverc[k], a.lblOverc[k]);
+    Caption(k, "Cost", n.lblItemCost[k], a.lblItemCost[k]);
+  }
+
+  void Totals() {
+    for (const ui::Panel& panel : ui::kPanels) {
+      for (size_t row = 0; row < panel.rows.size(); ++row) {
+        const int r = static_cast<int>(row);
+        Caption(-1, std::string(ui::kGemTypes[panel.type]) + " " + std::string(panel.rows[row]),
+                now_.ValueLabel(panel.type, r), after_.ValueLabel(panel.type, r));
+      }
+    }
+  }
+
+  std::vector<RoundTripDifference> differences_;
+
+ private:
+  ui::MainWindow& now_;
+  ui::MainWindow& after_;
+};
+
+}  // namespace
+
+std::vector<RoundTripDifference> CompareRoundTrip(std::string_view text, const Plan& plan,
+                                                  const ReferenceTables& tables,
+                                                  const ConstantTables& constants) {
+  Scratch now(tables, constants);
+  const Plan untouched = CapturePlan(*now.window);
+  RestorePlan(*now.window, now.calc, plan);
+  now.Settle(plan.crafter_level);
+
+  Scratch after(tables, constants);
+  ImportItemSetText(*after.window, after.calc, tables, text, "item set");
+  after.Settle(plan.crafter_level);
+
+  Comparison comparison(*now.window, *after.window);
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    comparison.Item(k, plan.items[static_cast<size_t>(k)], untouched.items[static_cast<size_t>(k)]);
+  }
+  comparison.Totals();
+  return std::move(comparison.differences_);
+}
+
+std::string DescribeDifferences(const std::vector<RoundTripDifference>& differences, size_t shown) {
+  std::string text;
+  for (size_t i = 0; i < differences.size() && i < shown; ++i) {
+    const RoundTripDifference& d = differences[i];
+    const std::string where = d.item < 0 ? std::string("Totals")
+                                         : std::string(ui::kItemNames[static_cast<size_t>(d.item)]);
+    text += where + ", " + d.what + ": " + Quoted(d.now) + " now, " + Quoted(d.after) +
+            " after opening\n";
+  }
+  if (differences.size() > shown) {
+    text += "... and " + std::to_string(differences.size() - shown) + " more\n";
+  }
+  return text;
+}
+
+}  // namespace gw
