@@ -34,7 +34,7 @@ class Comparison {
   template <class C, class Text>
   void Add(int item, const std::string& what, const C& now, const C& after, Text text) {
     const std::string a = text(now), b = text(after);
-    if (a != b) differences_.push_back({item, what, a, b});
+    if (a != b) differences_.push_back({item, what, now.name(), a, b});
   }
   void Caption(int item, const std::string& what, const ui::Label& now, const ui::Label& after) {
     Add(item, what, now, after, [](const ui::Label& l) { return l.Caption(); });

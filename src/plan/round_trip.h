@@ -17,6 +17,7 @@ namespace gw {
 struct RoundTripDifference {
   int item = -1;  // -1: the character's totals
   std::string what;
+  std::string control;  // its name, "cboType(5)"
   std::string now;
   std::string after;
 };

@@ -80,8 +80,12 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
     case ControlKind::TextBox: {
       auto* w = new QLineEdit(parent);
       connect(w, &QLineEdit::textEdited, this, [run, c](const QString& text) {
-        run([&] { As<ui::TextBox>(c).SetText(FromQString(text)); });
+        run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
       });
+      // Focus leaving the box, or Enter: the typing is committed.
+      connect(w, &QLineEdit::editingFinished, this,
+              [run, c] { run([&] { As<ui::TextBox>(c).UserCommit(); }); });
+      w->installEventFilter(this);  // Ctrl+Z: the box's own typing, or the plan's last step
       widget = w;
       break;
     }
@@ -103,7 +107,7 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
       auto* w = new QRadioButton(ToQString(As<ui::OptionButton>(c).caption), parent);
       w->setAutoExclusive(false);  // the model's group decides
       connect(w, &QRadioButton::clicked, this, [this, run, c, &b] {
-        run([&] { As<ui::OptionButton>(c).SetValue(true); });
+        run([&] { As<ui::OptionButton>(c).UserClick(); });
         Apply(b);  // a click on the chosen button unchecks the widget but not the model
       });
       widget = w;
@@ -112,7 +116,7 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
     case ControlKind::CheckBox: {
       auto* w = new QCheckBox(ToQString(As<ui::CheckBox>(c).caption), parent);
       connect(w, &QCheckBox::clicked, this,
-              [run, c](bool checked) { run([&] { As<ui::CheckBox>(c).SetValue(checked); }); });
+              [run, c](bool checked) { run([&] { As<ui::CheckBox>(c).UserSetValue(checked); }); });
       widget = w;
       break;
     }
@@ -216,7 +220,11 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   edit->setCompleter(new QCompleter(edit));
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
   box.setLineEdit(edit);
-  connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = false; });
+  connect(edit, &QLineEdit::editingFinished, this, [this, &b, c] {
+    b.committing_typed_text = false;
+    gate_.Run([&] { As<ui::ComboBox>(c).UserCommit(); });
+  });
+  edit->installEventFilter(this);  // Ctrl+Z: the box's own typing, or the plan's last step
   box.setInsertPolicy(QComboBox::NoInsert);
   box.setCompleter(nullptr);  // completion would change the text behind the model's back
   connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
@@ -228,6 +236,7 @@ void WindowView::Apply(Binding& b) {
   ui::Control* c = b.control;
   if (b.action != nullptr) {
     b.action->setEnabled(c->enabled());
+    b.action->setText(ToQString(As<ui::MenuItem>(c).Caption()));
     return;
   }
   QWidget* widget = b.widget;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace gw::qt {
 
@@ -14,5 +15,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QMessageBox::Icon icon, QWidget* par
 // Shows one and waits until it is closed.
 void ShowMessageBox(QMessageBox::Icon icon, QWidget* parent, const std::string& title,
                     const std::string& text);
+
+// Asks a question with `buttons` in order, the last one cancelling (also by Escape or the close
+// box); returns the position of the button chosen, or -1.
+int AskQuestion(QWidget* parent, const std::string& title, const std::string& text,
+                const std::vector<std::string>& buttons);
 
 }  // namespace gw::qt

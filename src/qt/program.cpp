@@ -29,17 +29,33 @@ class MainShell : public QMainWindow {
     qApp->installEventFilter(this);
   }
 
-  // Imports `path` as File, "Open..." does, once the event loop is free again.
-  void OpenLater(std::filesystem::path path) {
-    QTimer::singleShot(0, this, [this, path = std::move(path)] {
-      gate_.Run([this, &path] { form_.OpenItemSet(path); });
+  // Imports `path` as File, "Open..." does, once the event loop is free again: a dropped file
+  // (asking first about changes not saved), or the file the program starts with.
+  void OpenLater(std::filesystem::path path, bool starting_plan = false) {
+    QTimer::singleShot(0, this, [this, path = std::move(path), starting_plan] {
+      gate_.Run([&] {
+        if (starting_plan) {
+          form_.OpenStartingFile(path);
+        } else {
+          form_.OpenItemSet(path);
+        }
+      });
     });
   }
 
  protected:
+  // The close box: like "&Exit", it asks first about changes that were not saved.
   void closeEvent(QCloseEvent* event) override {
-    gate_.Run([this] { form_.window().Unload(); });
-    event->accept();
+    bool close = true;
+    gate_.Run([&] {
+      close = form_.Form_QueryUnload();
+      if (close) form_.window().Unload();
+    });
+    if (close || gate_.terminated()) {
+      event->accept();
+    } else {
+      event->ignore();
+    }
   }
 
   void dragEnterEvent(QDragEnterEvent* event) override {
@@ -153,6 +169,20 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
       ShowMessageBox(QMessageBox::Information, main_window(), title, text);
     }
   };
+  w.CommonDialog.save_chooser = [this](const std::string& proposed) -> std::optional<std::string> {
+    if (hooks_.choose_save_file) return hooks_.choose_save_file(proposed);
+    // The dialog asks before it lets the player pick a file that exists.
+    const QString path =
+        QFileDialog::getSaveFileName(main_window(), "Save Item Set", ToQString(proposed));
+    if (path.isEmpty()) return std::nullopt;
+    return FromQString(path);
+  };
+  w.present_question = [this](const std::string& title, const std::string& text,
+                              const std::vector<std::string>& buttons) {
+    gate_.FlushViews();
+    if (hooks_.ask) return hooks_.ask(title, text, buttons);
+    return AskQuestion(main_window(), title, text, buttons);
+  };
   w.present_modal = [this](ui::Window& child) { PresentModal(child); };
 }
 
@@ -186,7 +216,8 @@ bool Program::Start() {
 }
 
 void Program::OpenWhenShown(std::filesystem::path path) {
-  if (shell_) shell_->OpenLater(std::move(path));  // after a failed start-up, nothing is imported
+  // After a failed start-up nothing is imported.
+  if (shell_) shell_->OpenLater(std::move(path), /*starting_plan=*/true);
 }
 
 void Program::PresentModal(ui::Window& child) {

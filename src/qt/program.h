@@ -31,6 +31,10 @@ struct ProgramHooks {
   std::function<void(const std::string& title, const std::string& text)> show_message;
   // The open-file dialog; nothing when cancelled. Default: QFileDialog.
   std::function<std::optional<std::string>()> choose_file;
+  // The save dialog, given the path it proposes; nothing when cancelled. Default: QFileDialog.
+  std::function<std::optional<std::string>(const std::string& proposed)> choose_save_file;
+  // A question: the position of the button chosen, -1 for none. Default: a message box.
+  ui::Window::Question ask;
   // Runs a modal window already built into `dialog` until it closes. Default: QDialog::exec.
   std::function<void(QDialog& dialog)> run_modal;
 };

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -171,7 +173,7 @@ void WindowView::Build(Binding& b) {
 
 void WindowView::BuildMenuItem(Binding& b) {
   ui::Control* c = b.control;
-  const QString caption = ToQString(As<ui::MenuItem>(c).caption);
+  const QString caption = ToQString(As<ui::MenuItem>(c).Caption());
   bool has_items = false;
   for (const ui::Control* other : model_.controls())
     has_items |= other->container() == c;
@@ -190,14 +192,66 @@ void WindowView::BuildMenuItem(Binding& b) {
     b.action = parent->addAction(caption);
   }
   b.action->setObjectName(ToQString(c->name()));
+  QList<QKeySequence> keys;
+  for (const std::string& shortcut : As<ui::MenuItem>(c).shortcuts)
+    keys << QKeySequence(ToQString(shortcut), QKeySequence::PortableText);
+  b.action->setShortcuts(keys);
   if (!has_items) {
-    connect(b.action, &QAction::triggered, this,
-            [this, c] { gate_.Run([&] { As<ui::MenuItem>(c).Press(); }); });
+    connect(b.action, &QAction::triggered, this, [this, c] {
+      gate_.Run([&] {
+        // Typing in the box that has the focus counts before the menu does anything with the plan.
+        CommitFocusedTyping();
+        As<ui::MenuItem>(c).Press();
+      });
+    });
   }
   Apply(b);
 }
 
+ui::Control* WindowView::ControlWithFocus() const {
+  for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
+    const auto found = control_of_.find(w);
+    if (found != control_of_.end()) return found->second;
+  }
+  return nullptr;
+}
+
+void WindowView::CommitFocusedTyping() {
+  ui::Control* control = ControlWithFocus();
+  if (control == nullptr) return;
+  if (control->kind() == ControlKind::TextBox) As<ui::TextBox>(control).UserCommit();
+  if (control->kind() == ControlKind::ComboBox) As<ui::ComboBox>(control).UserCommit();
+}
+
+bool WindowView::HoldsUncommittedTyping(QObject* editor) const {
+  for (auto* w = qobject_cast<QWidget*>(editor); w != nullptr; w = w->parentWidget()) {
+    const auto found = control_of_.find(w);
+    if (found == control_of_.end()) continue;
+    ui::Control* control = found->second;
+    if (control->kind() == ControlKind::TextBox) {
+      return As<ui::TextBox>(control).HasUncommittedTyping();
+    }
+    if (control->kind() == ControlKind::ComboBox) {
+      return As<ui::ComboBox>(control).HasUncommittedTyping();
+    }
+    return false;
+  }
+  return false;
+}
+
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // A line edit takes Ctrl+Z and the redo keys for its own typing. Once that typing is
+    // committed there is none left to undo there, and the keys undo the plan's last step.
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo_key = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+                          (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+    if (undo_key && qobject_cast<QLineEdit*>(watched) != nullptr &&
+        !HoldsUncommittedTyping(watched)) {
+      return true;  // not taken by the line edit: the menu's shortcut runs
+    }
+    return false;
+  }
   if (watched == client_ && event->type() == QEvent::Paint) {
     client_->removeEventFilter(this);
     QTimer::singleShot(0, this, &WindowView::BuildDeferred);

@@ -44,12 +44,19 @@ class WindowView : public QObject, public Flushable {
   size_t built() const { return built_; }
   // Builds the panel rows that start-up left for later (see BuildLater); the first paint does it.
   void BuildDeferred();
+  // Commits what was typed into the text box or amount box that has the keyboard focus, as the
+  // focus leaving it would: before a menu command, which leaves the focus where it is.
+  void CommitFocusedTyping();
 
  private:
   struct Binding;
   friend struct Binding;
 
   Binding& BindingFor(const ui::Control& control);
+  // The control whose widget (or a widget inside it) has the keyboard focus; nullptr if none.
+  ui::Control* ControlWithFocus() const;
+  // Whether the box that `editor` belongs to holds typing not yet committed.
+  bool HoldsUncommittedTyping(QObject* editor) const;
   // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
   void Build(Binding& binding);

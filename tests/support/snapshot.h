@@ -16,10 +16,11 @@ inline std::string ShownText(const ui::Control& c) {
   return "";
 }
 
-inline std::string Snapshot(const ui::Window& window) {
+// One control's line of a snapshot.
+inline std::string SnapshotLine(const ui::Control* c) {
   using namespace ui;
   std::string text;
-  for (const Control* c : window.controls()) {
+  {
     text += c->name() + (c->enabled() ? ":" : " disabled:") + ShownText(*c);
     std::vector<std::string> items;
     if (auto* b = dynamic_cast<const ComboBox*>(c)) {
@@ -35,6 +36,22 @@ inline std::string Snapshot(const ui::Window& window) {
     if (auto* v = dynamic_cast<const VScrollBar*>(c)) text += std::to_string(v->Value());
     if (auto* s = dynamic_cast<const TabContainer*>(c)) text += std::to_string(s->Tab());
     text += "\n";
+  }
+  return text;
+}
+
+inline std::string Snapshot(const ui::Window& window) {
+  std::string text;
+  for (const ui::Control* c : window.controls())
+    text += SnapshotLine(c);
+  return text;
+}
+
+// The window without the undo and redo entries, whose state follows the history, not the plan.
+inline std::string PlanSnapshot(const ui::Window& window) {
+  std::string text;
+  for (const ui::Control* c : window.controls()) {
+    if (c->name() != "mnuUndo" && c->name() != "mnuRedo") text += SnapshotLine(c);
   }
   return text;
 }

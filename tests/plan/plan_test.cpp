@@ -1,0 +1,499 @@
+#include "plan/plan.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "common/file_write.h"
+#include "common/text.h"
+#include "import/item_set_reader.h"
+#include "plan/item_set_writer.h"
+#include "plan/plan_history.h"
+#include "plan/round_trip.h"
+#include "support/files.h"
+#include "support/player.h"
+#include "support/snapshot.h"
+
+namespace gw {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program's model after start-up, with its dialogs and questions answered by the test.
+struct Desk {
+  explicit Desk(const fs::path& data = test::SampleDataFolder()) : form(data), w(form.window()) {
+    form.Form_Load();
+    w.present_message = [this](const std::string&, const std::string& text) {
+      messages.push_back(text);
+    };
+    w.present_question = [this](const std::string&, const std::string& text,
+                                const std::vector<std::string>& buttons) {
+      questions.push_back(text);
+      for (size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == answer) return static_cast<int>(i);
+      }
+      return -1;
+    };
+    w.CommonDialog.save_chooser = [this](const std::string&) { return save_as; };
+    w.CommonDialog.chooser = [this] { return open; };
+  }
+  // Every tab shown once, then the first again: what a player who looked everywhere sees.
+  void ShowEveryTab() {
+    for (int k = ui::kItemCount - 1; k >= 0; --k)
+      w.SSTab1.SetTab(k);
+  }
+  bool Unloaded() const { return !w.loaded(); }
+
+  MainForm form;
+  ui::MainWindow& w;
+  std::vector<std::string> messages, questions;
+  std::string answer = "Discard";
+  std::optional<std::string> save_as, open;
+};
+
+fs::path ExampleSet() {
+  return test::ExamplesFolder() / "full-set.txt";
+}
+
+// A file that would not be written back the same: the example set with the chest dropped.
+fs::path DroppedChestSet(const test::TempFolder& folder) {
+  std::string text = ReadWholeFile(ExampleSet());
+  const size_t at = text.find("ITEM00_PLAYER_MADE=1");
+  text.replace(at, 20, "ITEM00_PLAYER_MADE=0");
+  return folder.Write("dropped-chest.txt", text);
+}
+
+TEST(SaveTest, ASavedPlanOpensToTheSameWindowExceptWhatTheQuestionListed) {
+  test::TempFolder folder;
+  const std::vector<fs::path> sets = {ExampleSet(), DroppedChestSet(folder)};
+  int asked = 0;
+  for (uint32_t run = 0; run < 24; ++run) {
+    Desk desk;
+    test::RandomPlayer player(desk.form, run, sets);
+    std::string actions;
+    for (int step = 0; step < 30; ++step) {
+      const int k = player.Item();
+      desk.w.SSTab1.SetTab(k);
+      actions += player.Act(k) + "\n";
+    }
+    const fs::path file = folder.path() / ("plan" + std::to_string(run) + ".txt");
+    desk.save_as = file.string();
+    desk.answer = "Save anyway";
+    const Plan plan = CapturePlan(desk.w);
+    const std::vector<RoundTripDifference> listed = CompareRoundTrip(
+        WriteItemSet(plan, desk.form.reference()), plan, desk.form.reference(), ConstantTables{});
+    ASSERT_TRUE(desk.form.mnuSaveAs_Click()) << actions;
+    ASSERT_EQ(desk.questions.size(), listed.empty() ? 0u : 1u) << actions;
+    asked += !listed.empty();
+
+    Desk reopened;
+    reopened.w.txtCLevel.SetText(desk.w.txtCLevel.Text());  // the crafter level is no item's
+    reopened.open = file.string();
+    reopened.w.mnuOpen.Press();
+    ASSERT_TRUE(reopened.messages.empty()) << reopened.messages[0];
+    desk.ShowEveryTab();
+    reopened.ShowEveryTab();
+
+    std::set<std::string> allowed;
+    for (const RoundTripDifference& d : listed)
+      allowed.insert(d.control);
+    const std::vector<ui::Control*>& now = desk.w.controls();
+    const std::vector<ui::Control*>& after = reopened.w.controls();
+    for (size_t i = 0; i < now.size(); ++i) {
+      if (now[i]->name().rfind("mnu", 0) == 0) continue;  // the menus follow the history
+      const std::string a = test::SnapshotLine(now[i]), b = test::SnapshotLine(after[i]);
+      if (a == b || allowed.count(now[i]->name()) != 0) continue;
+      // A list the player never chose in comes back with what an import chooses.
+      const auto* list = dynamic_cast<const ui::ComboBox*>(now[i]);
+      if (list != nullptr && list->ListIndex() == -1 && list->Text().empty()) continue;
+      ADD_FAILURE() << "run " << run << ": " << a << "came back as " << b << actions;
+    }
+  }
+  EXPECT_GT(asked, 0);  // the actions reach plans that cannot be written as they are
+  EXPECT_LT(asked, 24);
+}
+
+// Each way a plan can hold what an item set cannot say is found by opening the text, and asks
+// once; Cancel writes nothing, "Save anyway" writes the file.
+TEST(SaveTest, WhatAFileCannotHoldIsListedOnceBeforeAnythingIsWritten) {
+  test::TempFolder folder;
+  // Data in which the strength gem has no identifier.
+  const fs::path data = folder.path() / "data";
+  fs::copy(test::SampleDataFolder(), data);
+  std::string ids = ReadWholeFile(data / "velmora.dat");
+  ids.erase(ids.find("ST_STR="), ids.find('\n', ids.find("ST_STR=")) - ids.find("ST_STR=") + 1);
+  folder.Write("data/velmora.dat", ids);
+
+  struct Row {
+    const char* name;
+    std::function<void(ui::MainWindow&)> plan;
+    const char* listed;
+  };
+  const std::vector<Row> rows = {
+      {"gem without identifier",
+       [](ui::MainWindow& w) {
+         w.cboType[0].SetListIndex(ui::kStat);  // chooses the first effect, strength
+       },
+       "Chest, Gem 1 type: \"Stat\" now, \"Unused\" after opening"},
+      {"amount typed on a crafted item",
+       [](ui::MainWindow& w) {
+         w.cboType[1].SetListIndex(ui::kResist);
+         w.cboAmount[1].UserTyped("8");
+         w.cboAmount[1].UserCommit();
+       },
+       "Chest, Gem 2 amount: \"8\" now, \"0\" after opening"},
+      {"item level that is no number",
+       [](ui::MainWindow& w) {
+         w.txtItmlevel[2].UserTyped("fifty");
+         w.txtItmlevel[2].UserCommit();
+       },
+       "Head, Item Level: \"fifty\" now, \"0\" after opening"},
+      {"AF/DPS out of range",
+       [](ui::MainWindow& w) {
+         w.txtAF[3].UserTyped("1e40");
+         w.txtAF[3].UserCommit();
+       },
+       "Legs, AF/DPS: \"1e40\""},
+      {"planned item without a quality",
+       [](ui::MainWindow& w) { w.cboType[ui::GemSlot(4, 0)].SetListIndex(ui::kHits); },
+       "Hands, Item Quality: \"\" now, \"94%\" after opening"},
+  };
+  for (const Row& row : rows) {
+    Desk desk(data);
+    row.plan(desk.w);
+    const fs::path file = folder.path() / "refused.txt";
+    desk.save_as = file.string();
+    desk.answer = "Cancel";
+    EXPECT_FALSE(desk.form.mnuSaveAs_Click()) << row.name;
+    ASSERT_EQ(desk.questions.size(), 1u) << row.name;
+    EXPECT_NE(desk.questions[0].find(row.listed), std::string::npos) << row.name << "\n"
+                                                                     << desk.questions[0];
+    EXPECT_FALSE(fs::exists(file)) << row.name;
+    desk.answer = "Save anyway";
+    EXPECT_TRUE(desk.form.mnuSaveAs_Click()) << row.name;
+    EXPECT_TRUE(fs::exists(file)) << row.name;
+    EXPECT_FALSE(desk.form.PlanChanged()) << row.name;
+    fs::remove(file);
+  }
+}
+
+// The file sets every field of every item, so what was open before does not shine through.
+TEST(SaveTest, TheFileSaysWhoWroteItAndOpensAloneToTheSamePlan) {
+  test::TempFolder folder;
+  Desk desk;
+  desk.open = ExampleSet().string();
+  desk.w.mnuOpen.Press();
+  const Plan plan = CapturePlan(desk.w);
+  const std::string text = WriteItemSet(plan, desk.form.reference());
+  EXPECT_EQ(text.substr(0, text.find("\r\n")),
+            std::string(kItemSetSignature) + ", version " + GW_VERSION);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
+  EXPECT_TRUE(CompareRoundTrip(text, plan, desk.form.reference(), ConstantTables{}).empty());
+
+  Desk other;
+  other.open = DroppedChestSet(folder).string();
+  other.w.mnuOpen.Press();
+  other.w.txtItemName[18].UserTyped("left over");
+  other.w.txtItemName[18].UserCommit();
+  other.open = folder.Write("saved.txt", text).string();
+  other.w.mnuOpen.Press();
+  EXPECT_TRUE(other.messages.empty());
+  EXPECT_EQ(test::PlanSnapshot(other.w), test::PlanSnapshot(desk.w));
+}
+
+TEST(SaveTest, MarkersInAValueSetNothingElse) {
+  Desk desk;
+  const ReferenceTables& tables = desk.form.reference();
+  const ItemSetReading reading = ReadItemSet(
+      "ITEM00_LEVEL=51\nITEM00_NAME=Blade of _LEVEL_QUALITY GEM_ID\nITEM00_GEM1_LEVEL=3\n"
+      "ITEM01_BONUS=7 _GEM2_QUALITY=5\nITEM02_LEVEL 9\n",
+      tables);
+  EXPECT_EQ(reading.ImportedItems[0].ItemLevel, 51);
+  EXPECT_EQ(reading.ImportedItems[0].ItemQuality, 0);
+  EXPECT_EQ(reading.ImportedItems[0].ItemName, "Blade of _LEVEL_QUALITY GEM_ID");
+  EXPECT_EQ(reading.ImportedItems[0].Gems[1].AmountCode, 3);
+  EXPECT_EQ(reading.ImportedItems[1].Bonus, 7);
+  EXPECT_EQ(reading.ImportedItems[1].Gems[2].GemQuality, 0);
+  // A line without "=" is still searched whole; its value, the whole line, holds no number.
+  EXPECT_EQ(reading.ImportedItems[2].ItemLevel, 0);
+  EXPECT_EQ(reading.settings, 5);
+}
+
+// A failed write leaves the file that was there byte for byte and says why.
+TEST(SaveTest, AFailedWriteLeavesTheTargetAsItWas) {
+  test::TempFolder folder;
+  const std::string old_text = "ITEM00_NAME=kept\r\n";
+  const fs::path target = folder.Write("set.txt", old_text);
+  EXPECT_EQ(WriteFileAtomically(folder.path(), "x"), "it is not a regular file");
+  EXPECT_EQ(WriteFileAtomically(folder.path() / "no" / "set.txt", "x"),
+            "No such file or directory");
+  EXPECT_EQ(WriteFileAtomically(folder.path() / std::string(300, 'n'), "x"), "File name too long");
+  if (geteuid() != 0) {  // root writes into any folder
+    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(WriteFileAtomically(target, "x"), "Permission denied");
+    fs::permissions(folder.path(), fs::perms::owner_all);
+  }
+  // A disk that fills up: the size a process may write is capped below the new content.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const std::optional<std::string> error = WriteFileAtomically(target, std::string(1 << 20, 'x'));
+    _exit(error == std::optional<std::string>("File too large") ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(ReadWholeFile(target), old_text);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+
+  // Through the window: one message naming the file and the cause, and the plan still changed.
+  Desk desk;
+  desk.answer = "Save anyway";
+  desk.w.txtItemName[0].UserTyped("Mine");
+  desk.w.txtItemName[0].UserCommit();
+  desk.save_as = folder.path().string();
+  EXPECT_FALSE(desk.form.mnuSaveAs_Click());
+  ASSERT_EQ(desk.messages.size(), 1u);
+  EXPECT_EQ(desk.messages[0], "Could not save " + Quoted(folder.path().string()) +
+                                  ": it is not a regular file. The file on the disk was not "
+                                  "changed.");
+  EXPECT_TRUE(desk.form.PlanChanged());
+  // A successful write replaces the file and keeps no temporary file beside it.
+  EXPECT_EQ(WriteFileAtomically(target, "new"), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(target), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+// Exit, the close box and Open ask only when the plan differs from the one last opened or
+// saved; Cancel keeps everything, Save writes first.
+TEST(SaveTest, OnlyARealChangeAsksBeforeItIsLost) {
+  test::TempFolder folder;
+  const fs::path saved = folder.path() / "saved.txt";
+  struct Row {
+    const char* name;
+    std::function<void(Desk&)> before;
+    bool asks;
+  };
+  auto type = [](ui::TextBox& box, const char* text) {
+    box.UserTyped(text);
+    box.UserCommit();
+  };
+  const std::vector<Row> rows = {
+      {"nothing", [](Desk&) {}, false},
+      {"tabs only looked at", [](Desk& d) { d.ShowEveryTab(); }, false},
+      {"a change undone by hand",
+       [&](Desk& d) {
+         type(d.w.txtCLevel, "50");
+         type(d.w.txtCLevel, "");
+       },
+       false},
+      {"a change undone",
+       [&](Desk& d) {
+         d.w.cboType[0].SetListIndex(3);
+         d.w.mnuUndo.Press();
+       },
+       false},
+      {"a change", [](Desk& d) { d.w.cboItmQual[0].SetListIndex(2); }, true},
+      {"typing not yet committed", [](Desk& d) { d.w.txtItemName[5].UserTyped("x"); }, true},
+      {"a change, then saved",
+       [&](Desk& d) {
+         d.w.chkEquip[2].UserSetValue(true);
+         d.save_as = saved.string();
+         d.answer = "Save anyway";
+         d.w.mnuSaveAs.Press();
+       },
+       false},
+      {"saved, changed, undone to the saved plan",
+       [&](Desk& d) {
+         d.w.chkEquip[2].UserSetValue(true);
+         d.save_as = saved.string();
+         d.answer = "Save anyway";
+         d.w.mnuSaveAs.Press();
+         d.w.optDropped[0].UserClick();
+         d.w.mnuUndo.Press();
+       },
+       false},
+      {"opened, then changed",
+       [](Desk& d) {
+         d.open = ExampleSet().string();
+         d.w.mnuOpen.Press();
+         d.w.cboGemQual[0].SetListIndex(0);
+       },
+       true},
+  };
+  for (const Row& row : rows) {
+    for (const char* answer : {"Cancel", "Discard", "Save"}) {
+      Desk d;
+      row.before(d);
+      d.questions.clear();
+      d.answer = answer;
+      d.save_as = (folder.path() / "answer.txt").string();
+      d.w.cmdExit.Press();
+      EXPECT_EQ(d.questions.size(), row.asks ? 1u : 0u) << row.name;
+      if (!row.asks) {
+        EXPECT_TRUE(d.Unloaded()) << row.name;
+        continue;
+      }
+      EXPECT_EQ(d.questions[0], "Save the changes to this plan?");
+      EXPECT_EQ(d.Unloaded(), std::string(answer) != "Cancel") << row.name << answer;
+      EXPECT_EQ(fs::exists(folder.path() / "answer.txt"), std::string(answer) == "Save")
+          << row.name << answer;
+      fs::remove(folder.path() / "answer.txt");
+      // The close box and Open ask the same.
+      Desk again;
+      row.before(again);
+      again.answer = "Cancel";
+      again.questions.clear();
+      EXPECT_FALSE(again.form.Form_QueryUnload()) << row.name;
+      const std::string before = test::PlanSnapshot(again.w);
+      again.open = ExampleSet().string();
+      again.w.mnuOpen.Press();
+      EXPECT_EQ(again.questions.size(), 2u) << row.name;
+      EXPECT_EQ(test::PlanSnapshot(again.w), before) << row.name;
+    }
+  }
+}
+
+// "Save" writes where the last Open or Save was, but replaces a file only this program wrote; a
+// hand-written file is replaced only once the player picked it in the dialog.
+TEST(SaveTest, SaveGoesToTheOpenedFileOnlyWhenThisProgramWroteIt) {
+  test::TempFolder folder;
+  const fs::path hand = folder.Write("hand.txt", "; my notes\r\nITEM00_NAME=Mine\r\n");
+  Desk desk;
+  desk.open = hand.string();
+  desk.w.mnuOpen.Press();
+  desk.w.txtItmlevel[0].UserTyped("12");
+  desk.w.txtItmlevel[0].UserCommit();
+  desk.save_as = std::nullopt;  // the dialog is cancelled
+  EXPECT_FALSE(desk.form.mnuSave_Click());
+  EXPECT_EQ(ReadWholeFile(hand), "; my notes\r\nITEM00_NAME=Mine\r\n");
+  desk.save_as = hand.string();  // now picked in the dialog
+  EXPECT_TRUE(desk.form.mnuSave_Click());
+  EXPECT_TRUE(WrittenByThisProgram(ReadWholeFile(hand)));
+  desk.save_as = (folder.path() / "never.txt").string();
+  desk.w.txtItmlevel[0].UserTyped("13");
+  desk.w.txtItmlevel[0].UserCommit();
+  EXPECT_TRUE(desk.form.mnuSave_Click());  // no dialog: the file is ours now
+  EXPECT_FALSE(fs::exists(folder.path() / "never.txt"));
+  EXPECT_NE(ReadWholeFile(hand).find("ITEM00_LEVEL=13\r\n"), std::string::npos);
+}
+
+// Undo and redo over random steps: all the way back gives the start, all the way forward the
+// end, and any number back and forward again the same window, caption for caption.
+TEST(UndoTest, UndoAndRedoReturnExactlyWhatTheWindowShowed) {
+  test::TempFolder folder;
+  const std::vector<fs::path> sets = {ExampleSet(), DroppedChestSet(folder)};
+  for (uint32_t run = 0; run < 12; ++run) {
+    Desk desk;
+    desk.ShowEveryTab();  // a tab's first showing fills its lists, which is no step
+    test::RandomPlayer player(desk.form, 1000 + run, sets);
+    std::vector<std::string> shown = {test::PlanSnapshot(desk.w)};
+    std::string actions;
+    for (int step = 0; step < 25; ++step) {
+      actions += player.Act(player.Item()) + "\n";
+      const std::string now = test::PlanSnapshot(desk.w);
+      if (now != shown.back()) shown.push_back(now);
+    }
+    ASSERT_EQ(desk.form.history().size(), shown.size()) << actions;
+    const size_t steps = shown.size() - 1;
+    std::mt19937 random(run);
+    for (int trial = 0; trial < 4; ++trial) {
+      const size_t back = std::uniform_int_distribution<size_t>(0, steps)(random);
+      for (size_t i = 0; i < back; ++i)
+        desk.w.mnuUndo.Press();
+      ASSERT_EQ(test::PlanSnapshot(desk.w), shown[steps - back]) << back << "\n" << actions;
+      for (size_t i = 0; i < back; ++i)
+        desk.w.mnuRedo.Press();
+      ASSERT_EQ(test::PlanSnapshot(desk.w), shown[steps]) << back << "\n" << actions;
+    }
+    for (size_t i = 0; i < steps; ++i)
+      desk.w.mnuUndo.Press();
+    EXPECT_EQ(test::PlanSnapshot(desk.w), shown.front()) << actions;
+    EXPECT_FALSE(desk.w.mnuUndo.enabled());
+    EXPECT_FALSE(desk.form.PlanChanged());
+    for (size_t i = 0; i < steps; ++i)
+      desk.w.mnuRedo.Press();
+    EXPECT_EQ(test::PlanSnapshot(desk.w), shown.back()) << actions;
+    EXPECT_FALSE(desk.w.mnuRedo.enabled());
+  }
+}
+
+TEST(UndoTest, AnUndoneImportIsAsIfItNeverHappened) {
+  test::TempFolder folder;
+  const fs::path ours = folder.path() / "ours.txt";
+  Desk desk;
+  desk.w.txtItemName[0].UserTyped("Before");
+  desk.w.txtItemName[0].UserCommit();
+  desk.save_as = ours.string();
+  desk.form.mnuSaveAs_Click();
+  const std::string before = test::PlanSnapshot(desk.w);
+  desk.open = ExampleSet().string();
+  desk.w.mnuOpen.Press();
+  const std::string opened = test::PlanSnapshot(desk.w);
+  EXPECT_EQ(desk.w.mnuUndo.Caption(), "&Undo Open");
+  desk.w.mnuUndo.Press();
+  EXPECT_EQ(test::PlanSnapshot(desk.w), before);
+  EXPECT_EQ(desk.w.mnuRedo.Caption(), "&Redo Open");
+  // The document is the one before the import again: Save writes to ours, and nothing changed.
+  EXPECT_FALSE(desk.form.PlanChanged());
+  desk.w.txtItemName[0].UserTyped("After");
+  desk.w.txtItemName[0].UserCommit();
+  EXPECT_FALSE(desk.w.mnuRedo.enabled());  // a new step drops what could have been redone
+  EXPECT_EQ(desk.w.mnuUndo.Caption(), "&Undo Chest Item Name");
+  desk.save_as = std::nullopt;
+  EXPECT_TRUE(desk.form.mnuSave_Click());
+  EXPECT_NE(ReadWholeFile(ours).find("ITEM00_NAME=After"), std::string::npos);
+  desk.w.mnuUndo.Press();
+  desk.w.mnuRedo.Press();
+  EXPECT_EQ(desk.w.txtItemName[0].Text(), "After");
+  desk.w.mnuUndo.Press();
+  desk.w.mnuUndo.Press();
+  EXPECT_NE(test::PlanSnapshot(desk.w), opened);
+  EXPECT_FALSE(desk.w.mnuUndo.enabled());
+}
+
+TEST(UndoTest, AShownTabKeepsItsFilledQualitiesUnderUndo) {
+  Desk desk;
+  desk.w.cboType[0].SetListIndex(2);
+  desk.w.SSTab1.SetTab(7);  // fills item 7's empty quality lists: no step
+  EXPECT_EQ(desk.w.mnuUndo.Caption(), "&Undo Chest Gem 1 type");
+  desk.w.mnuUndo.Press();
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    EXPECT_EQ(desk.w.cboGemQual[ui::GemSlot(7, g)].Text(), "94%");
+  EXPECT_EQ(desk.w.cboType[0].ListIndex(), -1);
+  EXPECT_FALSE(desk.form.PlanChanged());  // only a look at another tab since the start
+}
+
+TEST(UndoTest, TheHistoryKeepsTheLastThousandSteps) {
+  PlanHistory history;
+  Plan plan;
+  history.Reset(plan, std::make_shared<PlanDocument>());
+  for (int i = 1; i <= 1005; ++i) {
+    plan.crafter_level = std::to_string(i);
+    history.Record(plan, "step " + std::to_string(i));
+  }
+  history.Record(plan, "no change");
+  EXPECT_EQ(history.UndoLabel(), "step 1005");
+  int undone = 0;
+  while (history.CanUndo()) {
+    history.Undo();
+    ++undone;
+  }
+  EXPECT_EQ(undone, 1000);
+  EXPECT_EQ(history.plan().crafter_level, "5");
+}
+
+}  // namespace
+}  // namespace gw
