@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,42 @@ TEST_F(MainFormTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) 
     EXPECT_EQ(test::Snapshot(w), imported);
   }
   EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
+}
+
+// The example set with `changes` after it (the last line wins) and without the lines that
+// contain `dropped`.
+std::string ExampleSet(const std::string& changes, const std::string& dropped = "\n") {
+  std::istringstream example(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
+  std::string text;
+  for (std::string line; std::getline(example, line);) {
+    if (line.find(dropped) == std::string::npos) text += line + "\n";
+  }
+  return text + changes;
+}
+
+TEST_F(MainFormTest, AfterAnySequenceOfImportsTheWindowShowsWhatAFreshOneShowsForTheLastFile) {
+  // Each set in turn, each changing what an earlier one left: a crafted item made dropped, its
+  // level emptied or past the table, a gem left unused, then all back.
+  const std::pair<const char*, std::string> sets[] = {
+      {"the example", ExampleSet("")},
+      {"chest dropped", ExampleSet("ITEM00_PLAYER_MADE=0\n")},
+      {"example again", ExampleSet("")},
+      {"chest without a level", ExampleSet("ITEM00_LEVEL=0\n")},
+      {"chest past the table", ExampleSet("ITEM00_LEVEL=53\n")},
+      {"chest's third gem unused", ExampleSet("", "ITEM00_GEM2_GEM_ID")},
+      {"legs and bow dropped", ExampleSet("ITEM03_PLAYER_MADE=0\nITEM09_PLAYER_MADE=0\n")},
+      {"one name only", "ITEM00_NAME=Plain robe\n"},
+      {"example at last", ExampleSet("")},
+  };
+  for (const auto& [name, set] : sets) {
+    SCOPED_TRACE(name);
+    Import(set);
+    MainForm fresh(test::SampleDataFolder());
+    fresh.Form_Load();
+    fresh.OpenItemSet(folder.Write("fresh.txt", set));
+    EXPECT_EQ(test::Snapshot(w), test::Snapshot(fresh.window()));
+  }
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
