@@ -139,6 +139,7 @@ TEST_F(MainFormTest, AfterAnySequenceOfImportsTheWindowShowsWhatAFreshOneShowsFo
       {"chest past the table", ExampleSet("ITEM00_LEVEL=53\n")},
       {"chest's third gem unused", ExampleSet("", "ITEM00_GEM2_GEM_ID")},
       {"legs and bow dropped", ExampleSet("ITEM03_PLAYER_MADE=0\nITEM09_PLAYER_MADE=0\n")},
+      {"a typo in an identifier", ExampleSet("ITEM01_GEM1_GEM_ID=ST_QUICK\n")},
       {"one name only", "ITEM00_NAME=Plain robe\n"},
       {"example at last", ExampleSet("")},
   };
@@ -150,7 +151,10 @@ TEST_F(MainFormTest, AfterAnySequenceOfImportsTheWindowShowsWhatAFreshOneShowsFo
     fresh.OpenItemSet(folder.Write("fresh.txt", set));
     EXPECT_EQ(test::Snapshot(w), test::Snapshot(fresh.window()));
   }
-  EXPECT_TRUE(messages.empty());
+  // The typo is reported by its line (the example has 399).
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("\n\nline 400: gem identifier \"ST_QUICK\" is not in velmora.dat"),
+            std::string::npos);
 }
 
 TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
@@ -170,7 +174,8 @@ TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
             std::string::npos);
   EXPECT_EQ(messages[4],
             "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
-            "line 1: item number 19 is outside 0..18");
+            "line 1: item number 19 is outside 0..18\n"
+            "line 2: gem identifier \"NO_SUCH_GEM\" is not in velmora.dat");
   EXPECT_EQ(test::Snapshot(w), before);
   w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
   EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);
