@@ -6,6 +6,13 @@
 
 namespace gw {
 
+namespace {
+
+// What a gem slot shows when it holds no priced gem.
+constexpr const char* kNoPrice = " 0g 0s 0c";
+
+}  // namespace
+
 void Calculator::DisplayGem(int iGem) {
   const int type = w_.cboType[iGem].ListIndex();
   const int level = std::max(w_.cboAmount[iGem].ListIndex(), 0) + 1;  // nothing chosen: level 1
@@ -16,16 +23,23 @@ void Calculator::DisplayGem(int iGem) {
 
   if (w_.optDropped[item].Value() || type == -1) {
     w_.lblGemPoint[iGem].SetCaption("0.0");
-    w_.lblGemCost[iGem].SetCaption(" 0g 0s 0c");
+    w_.lblGemCost[iGem].SetCaption(kNoPrice);
     w_.lblGemName[iGem].SetCaption("");
     return;
   }
 
-  const std::optional<float> price =
-      GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
-  w_.lblGemCost[iGem].SetCaption(price ? CoinText(*price) : kUnknownPrice);
-  w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
-                                 ref_.GemEffectTable(type, effect).GemNameSuffix);
+  if (type == ui::kUnused) {
+    // A slot marked unused holds no gem: nothing to price or name, but the item loses the gem
+    // that was there, so it is evaluated as for any other choice.
+    w_.lblGemCost[iGem].SetCaption(kNoPrice);
+    w_.lblGemName[iGem].SetCaption("");
+  } else {
+    const std::optional<float> price =
+        GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
+    w_.lblGemCost[iGem].SetCaption(price ? CoinText(*price) : kUnknownPrice);
+    w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
+                                   ref_.GemEffectTable(type, effect).GemNameSuffix);
+  }
   DisplayItem(item);
 }
 

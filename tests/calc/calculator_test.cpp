@@ -102,6 +102,30 @@ TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
   }
 }
 
+TEST_F(Evaluation, AnUnusedSlotHoldsNoGemAndItsItemLosesTheGemThatWasThere) {
+  // Rows for type 0 that would price and name a gem if it were priced like the others.
+  ref.GemLevelTable(1).UnitCount = 1;
+  ref.GemLevelTable(1).UnitPrice = 1.5f;
+  ref.GemAmountTable(ui::kUnused, 1) = {10, 5, 0, 9};
+  ref.GemEffectTable(ui::kUnused, 0).GemNameSuffix = "Phantom";
+  w.txtItmlevel[0].SetText("30");
+  w.cboItmQual[0].SetListIndex(2);  // capacity 10
+  Gems(0, {10, 6, 0, 0});
+  EXPECT_EQ(Item(0), "10 3 0 0 | Imbue Points: 13.0 / 10 | Overcharge: -24.");
+  for (int slot : {0, 2}) {  // a gem, and a slot that held a gem without value
+    ChooseGem(slot, ui::kUnused);
+    EXPECT_EQ(w.lblGemCost[slot].Caption() + "|" + w.lblGemName[slot].Caption(), " 0g 0s 0c|");
+  }
+  // The item and the totals were evaluated again without the first gem.
+  EXPECT_EQ(Item(0), "0 6 0 0 | Imbue Points: 6.0 / 10 | Overcharge: none");
+  EXPECT_EQ(w.lblResVal[0].Caption(), "6");
+  // On a dropped item it is the dropped placeholder, which evaluates nothing.
+  w.optDropped[0].SetValue(true);
+  ChooseGem(1, ui::kUnused);
+  EXPECT_EQ(w.lblGemPoint[1].Caption() + "|" + w.lblGemCost[1].Caption(), "0.0| 0g 0s 0c");
+  EXPECT_EQ(w.lblResVal[0].Caption(), "6");
+}
+
 TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOvercharges) {
   // Overcharge levels from the excess over the capacity.
   w.txtItmlevel[0].SetText("30");
