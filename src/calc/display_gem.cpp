@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <string>
 
 #include "calc/calculator.h"
 #include "calc/gem_price.h"
@@ -10,6 +12,16 @@ namespace {
 
 // What a gem slot shows when it holds no priced gem.
 constexpr const char* kNoPrice = " 0g 0s 0c";
+
+// The item's cost is the sum of what its four gem cost labels show, so it is written whenever
+// one of them is.
+void ShowItemCost(ui::MainWindow& w, int item) {
+  std::array<std::string, ui::kGemsPerItem> prices;
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    prices[static_cast<size_t>(g)] = w.lblGemCost[ui::GemSlot(item, g)].Caption();
+  const std::optional<std::string> sum = SumOfCoinTexts(prices);
+  w.lblItemCost[item].SetCaption("Cost: " + (sum ? *sum : std::string(kUnknownPrice)));
+}
 
 }  // namespace
 
@@ -25,6 +37,7 @@ void Calculator::DisplayGem(int iGem) {
     w_.lblGemPoint[iGem].SetCaption("0.0");
     w_.lblGemCost[iGem].SetCaption(kNoPrice);
     w_.lblGemName[iGem].SetCaption("");
+    ShowItemCost(w_, item);
     return;
   }
 
@@ -40,6 +53,7 @@ void Calculator::DisplayGem(int iGem) {
     w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
                                    ref_.GemEffectTable(type, effect).GemNameSuffix);
   }
+  ShowItemCost(w_, item);
   DisplayItem(item);
 }
 

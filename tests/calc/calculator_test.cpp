@@ -6,6 +6,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/wiring.h"
 #include "calc/gem_price.h"
@@ -100,6 +101,59 @@ TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
     EXPECT_EQ(w.lblGemCost[0].Caption(), c.cost);
     EXPECT_EQ(w.lblGemName[0].Caption(), "Level" + std::to_string(c.level) + " Body Jewel");
   }
+}
+
+TEST(SumOfCoinTexts, AddsWhatTheTextsShowInCopperAndNothingWhenOneShowsNoPrice) {
+  const std::string unknown = "unknown";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"66g 86s 59c", "66g 86s 59c", "23g 9s 0c", "66g 87s 59c"}, "223g 69s 77c"},
+      {{" 0g 0s 0c", " 0g 0s 0c", " 0g 0s 0c", " 0g 0s 0c"}, "0g 0s 0c"},
+      {{}, "0g 0s 0c"},
+      {{"0g 99s 99c", " 0g 0s 0c", "0g 0s 1c"}, "1g 0s 0c"},  // copper into silver into gold
+      {{"0g 99s 99c", "0g 99s 99c", "0g 99s 99c", "0g 99s 99c"}, "3g 99s 96c"},
+      {{"99999999999999999999g 99s 99c", "0g 0s 1c"}, "100000000000000000000g 0s 0c"},
+      {{"1g 0s 0c", kUnknownPrice}, unknown},
+      // Nothing that is not a coin text counts as one.
+      {{"1g 100s 0c"}, unknown},
+      {{"1g 5s"}, unknown},
+      {{"1g 5s 0c "}, unknown},
+      {{"-1g 0s 0c"}, unknown},
+      {{"1 g 5s 0c"}, unknown},
+      {{""}, unknown}};
+  for (const auto& [texts, sum] : cases) {
+    EXPECT_EQ(SumOfCoinTexts(texts).value_or(unknown), sum) << testing::PrintToString(texts);
+  }
+}
+
+TEST_F(Evaluation, AnItemCostsWhatItsGemCostLabelsShowAddedUp) {
+  ref.GemLevelTable(1) = {"", "Level1", 1.5f, 1};
+  ref.GemLevelTable(2) = {"", "Level2", 0.25f, 2};
+  ref.GemAmountTable(ui::kResist, 2).CostUnitsA = 10;  // 0g 56s 99c with the line above
+  ref.GemAmountTable(ui::kResist, 2).CostUnitsB = 5;
+  ref.GemLevelTable(3) = {"", "Level3", 3e38f, 9};  // beyond single precision
+  const auto costs = [this] {
+    std::string text;
+    for (int g = 0; g < 4; ++g)
+      text += w.lblGemCost[ui::GemSlot(2, g)].Caption() + ",";
+    return text + " " + w.lblItemCost[2].Caption();
+  };
+  ChooseGem(ui::GemSlot(2, 0), ui::kResist, 1);
+  EXPECT_EQ(costs(), "0g 56s 99c, 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, Cost: 0g 56s 99c");
+  ChooseGem(ui::GemSlot(2, 3), ui::kHits, 0);
+  ChooseGem(ui::GemSlot(2, 1), ui::kResist, 1);
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 63s 98c");
+  ChooseGem(ui::GemSlot(2, 2), ui::kSkill, 2);  // a price no one knows: nor is the sum
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c,??g ??s ??c,1g 50s 0c, Cost: ??g ??s ??c");
+  ChooseGem(ui::GemSlot(2, 2), ui::kUnused);
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 63s 98c");
+  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 0g 0s 0c");  // another item's gems cost nothing
+  // A dropped item's gems lose their prices one by one as each is evaluated again.
+  w.optDropped[2].SetValue(true);
+  w.cboGemQual[ui::GemSlot(2, 0)].SetListIndex(3);
+  EXPECT_EQ(costs(), " 0g 0s 0c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 6s 99c");
+  for (int g = 1; g < 4; ++g)
+    w.cboGemQual[ui::GemSlot(2, g)].SetListIndex(3);
+  EXPECT_EQ(costs(), " 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, Cost: 0g 0s 0c");
 }
 
 TEST_F(Evaluation, AnUnusedSlotHoldsNoGemAndItsItemLosesTheGemThatWasThere) {
