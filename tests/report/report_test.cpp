@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "common/text.h"
 #include "report/run_report.h"
 #include "support/files.h"
 #include "support/snapshot.h"
@@ -73,6 +74,26 @@ TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
     EXPECT_EQ(run.status, kImported);
     EXPECT_EQ(run.out, expected.str());
     EXPECT_EQ(run.err, "");
+  }
+}
+
+TEST(Report, AgreesWithAWindowThatOpenedOtherSetsBeforeTheSameFile) {
+  test::TempFolder folder;
+  const std::string example = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
+  MainForm window(test::SampleDataFolder());
+  window.Form_Load();
+  // The example, then its chest dropped, without a level, and with its first gem unused; its
+  // arms with a gem identifier misspelt.
+  for (const std::string changes : {"", "ITEM00_PLAYER_MADE=0\n", "ITEM00_LEVEL=0\n", "",
+                                    "ITEM00_GEM0_GEM_ID=\n", "ITEM01_GEM1_GEM_ID=ST_QUICK\n"}) {
+    SCOPED_TRACE(changes);
+    const std::string file = folder.Write("set.txt", example + changes).string();
+    const ImportOutcome outcome = window.OpenItemSet(file);
+    std::ostringstream shown;
+    WriteText(shown, Collect(window.window(), outcome.problems));
+    const Outcome run = RunWith({file});
+    EXPECT_EQ(run.out, shown.str());
+    EXPECT_EQ(run.status, outcome.problems.empty() ? kImported : kImportedWithSkips);
   }
 }
 
