@@ -1,8 +1,9 @@
 // The evaluation of the plan: the gem slot lists and their handlers, and the three routines that
-// every change ends in. DisplayGem prices and names a gem and re-evaluates its item; DisplayItem
-// shows the item's gem points, imbue points and overcharge and rebuilds the totals; DisplayTotal
-// sums every gem slot into the character panels. All of them read their inputs from the window's
-// controls when they run and write their results into label captions.
+// every change ends in. DisplayGem prices and names a gem, adds up its item's cost and
+// re-evaluates the item; DisplayItem shows the item's gem points, imbue points and overcharge and
+// rebuilds the totals; DisplayTotal sums every gem slot into the character panels. All of them read
+// their inputs from the window's controls when they run and write their results into label
+// captions.
 #pragma once
 
 #include <string_view>

@@ -1,10 +1,29 @@
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <string>
 
 #include "calc/calculator.h"
 #include "calc/gem_price.h"
 
 namespace gw {
+
+namespace {
+
+// What a gem slot shows when it holds no priced gem.
+constexpr const char* kNoPrice = " 0g 0s 0c";
+
+// The item's cost is the sum of what its four gem cost labels show, so it is written whenever
+// one of them is.
+void ShowItemCost(ui::MainWindow& w, int item) {
+  std::array<std::string, ui::kGemsPerItem> prices;
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    prices[static_cast<size_t>(g)] = w.lblGemCost[ui::GemSlot(item, g)].Caption();
+  const std::optional<std::string> sum = SumOfCoinTexts(prices);
+  w.lblItemCost[item].SetCaption("Cost: " + (sum ? *sum : std::string(kUnknownPrice)));
+}
+
+}  // namespace
 
 void Calculator::DisplayGem(int iGem) {
   const int type = w_.cboType[iGem].ListIndex();
@@ -16,16 +35,25 @@ void Calculator::DisplayGem(int iGem) {
 
   if (w_.optDropped[item].Value() || type == -1) {
     w_.lblGemPoint[iGem].SetCaption("0.0");
-    w_.lblGemCost[iGem].SetCaption(" 0g 0s 0c");
+    w_.lblGemCost[iGem].SetCaption(kNoPrice);
     w_.lblGemName[iGem].SetCaption("");
+    ShowItemCost(w_, item);
     return;
   }
 
-  const std::optional<float> price =
-      GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
-  w_.lblGemCost[iGem].SetCaption(price ? CoinText(*price) : kUnknownPrice);
-  w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
-                                 ref_.GemEffectTable(type, effect).GemNameSuffix);
+  if (type == ui::kUnused) {
+    // A slot marked unused holds no gem: nothing to price or name, but the item loses the gem
+    // that was there, so it is evaluated as for any other choice.
+    w_.lblGemCost[iGem].SetCaption(kNoPrice);
+    w_.lblGemName[iGem].SetCaption("");
+  } else {
+    const std::optional<float> price =
+        GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
+    w_.lblGemCost[iGem].SetCaption(price ? CoinText(*price) : kUnknownPrice);
+    w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
+                                   ref_.GemEffectTable(type, effect).GemNameSuffix);
+  }
+  ShowItemCost(w_, item);
   DisplayItem(item);
 }
 

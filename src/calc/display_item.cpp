@@ -11,6 +11,9 @@ namespace gw {
 namespace {
 
 constexpr float kImpossible = 99;
+// The caption the label is created with. An item that is not compared with a capacity shows it
+// again, so that no figure of an earlier evaluation (or an earlier item set) stays behind.
+constexpr const char* kNoImbuePoints = "Imbue Points: 00.0 / 00";
 
 }  // namespace
 
@@ -53,6 +56,8 @@ void Calculator::DisplayItem(int iItem) {
       // No capacity row for this level: the points are shown, the capacity is unknown.
       w_.lblImbPoint[k].SetCaption(points + "??");
     }
+  } else {
+    w_.lblImbPoint[k].SetCaption(kNoImbuePoints);
   }
 
   if (overcharge == kImpossible) {

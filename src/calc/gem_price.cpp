@@ -1,10 +1,57 @@
 #include "calc/gem_price.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "common/convert.h"
 
 namespace gw {
+
+namespace {
+
+// The digits at the start of `text`, which are taken off it; nothing when there are none.
+std::optional<std::string_view> TakeDigits(std::string_view& text) {
+  size_t n = 0;
+  while (n < text.size() && text[n] >= '0' && text[n] <= '9')
+    ++n;
+  if (n == 0) return std::nullopt;
+  const std::string_view digits = text.substr(0, n);
+  text.remove_prefix(n);
+  return digits;
+}
+
+// One or two digits of silver or copper, 0..99; nothing for anything longer.
+std::optional<int> TakeCoins(std::string_view& text) {
+  const std::optional<std::string_view> digits = TakeDigits(text);
+  if (!digits || digits->size() > 2) return std::nullopt;
+  int n = 0;
+  for (char d : *digits)
+    n = n * 10 + (d - '0');
+  return n;
+}
+
+bool Take(std::string_view& text, std::string_view word) {
+  if (!text.starts_with(word)) return false;
+  text.remove_prefix(word.size());
+  return true;
+}
+
+// Two whole numbers written in decimal digits, added; the result has no leading zeros.
+std::string AddDigits(std::string_view a, std::string_view b) {
+  std::string sum;
+  int carry = 0;
+  for (size_t i = 0; i < a.size() || i < b.size() || carry != 0; ++i) {
+    int d = carry;
+    if (i < a.size()) d += a[a.size() - 1 - i] - '0';
+    if (i < b.size()) d += b[b.size() - 1 - i] - '0';
+    sum.insert(sum.begin(), static_cast<char>('0' + d % 10));
+    carry = d / 10;
+  }
+  const size_t first = sum.find_first_not_of('0');
+  return first == std::string::npos ? "0" : sum.substr(first);
+}
+
+}  // namespace
 
 std::optional<float> GemPrice(const GemLevel& level, const GemAmount& amount) {
   std::optional<float> p = TryToSingle(static_cast<double>(level.UnitCount) * level.UnitPrice);
@@ -23,6 +70,24 @@ std::string CoinText(float price) {
   const double copper = std::floor((p * 100 - whole_silver) * 100);
   return FormatNumber(gold, "#0") + "g " + FormatNumber(silver, "#0") + "s " +
          FormatNumber(copper, "#0") + "c";
+}
+
+std::optional<std::string> SumOfCoinTexts(std::span<const std::string> texts) {
+  std::string gold = "0";
+  int copper = 0;  // silver and copper, in copper, below one gold
+  for (std::string_view text : texts) {
+    Take(text, " ");
+    const std::optional<std::string_view> g = TakeDigits(text);
+    if (!g || !Take(text, "g ")) return std::nullopt;
+    const std::optional<int> s = TakeCoins(text);
+    if (!s || !Take(text, "s ")) return std::nullopt;
+    const std::optional<int> c = TakeCoins(text);
+    if (!c || !Take(text, "c") || !text.empty()) return std::nullopt;
+    copper += *s * 100 + *c;
+    gold = AddDigits(AddDigits(gold, *g), std::to_string(copper / 10000));
+    copper %= 10000;
+  }
+  return gold + "g " + std::to_string(copper / 100) + "s " + std::to_string(copper % 100) + "c";
 }
 
 }  // namespace gw

@@ -1,7 +1,9 @@
-// A gem's price in gold, in single precision rounded after each step, and its coin text.
+// A gem's price in gold, in single precision rounded after each step, and its coin text; the
+// sum of the coin texts an item's gems show.
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "data/reference_tables.h"
@@ -19,5 +21,12 @@ std::string CoinText(float price);
 
 // What a price beyond single precision shows.
 inline constexpr const char* kUnknownPrice = "??g ??s ??c";
+
+// The sum of the prices that coin texts show ("1g 50s 0c", or " 0g 0s 0c" with its leading
+// blank), added coin by coin in copper, so that it is what a player adds up from the texts
+// themselves; the same form, without a leading blank. The gold is added digit by digit, so no
+// number of gold pieces overflows. Nothing when a text shows no price (kUnknownPrice): a sum that
+// left it out would look like a price and be too low.
+std::optional<std::string> SumOfCoinTexts(std::span<const std::string> texts);
 
 }  // namespace gw

@@ -6,6 +6,7 @@
 
 #include "common/convert.h"
 #include "common/text.h"
+#include "data/data_files.h"
 #include "data/reference_tables.h"
 
 namespace gw {
@@ -13,6 +14,17 @@ namespace gw {
 namespace {
 
 constexpr int kMaxQualityChoice = 6;
+
+// An identifier as a message names it: a line of any length may hold one, so a long one is cut
+// short (never inside a UTF-8 character) rather than copied whole into every report.
+std::string ShownIdentifier(std::string_view id) {
+  constexpr size_t kLongest = 40;
+  if (id.size() <= kLongest) return Quoted(std::string(id));
+  size_t end = kLongest;
+  while (end > 0 && (static_cast<unsigned char>(id[end]) & 0xC0) == 0x80)
+    --end;
+  return Quoted(std::string(id.substr(0, end)) + "...");
+}
 
 // One "ITEM" line: its numbers, its value, and the rules that apply to it.
 class ItemLine {
@@ -76,6 +88,13 @@ class ItemLine {
 
   int number_of_line() const { return number_; }
 
+  // A value of the line that cannot be used.
+  void Report(std::string reason) {
+    if (reported_) return;  // one report per line: the rest of it addresses the same place
+    reported_ = true;
+    reading_.problems.Add(number_, std::move(reason));
+  }
+
   // Stores a value the line sets, and counts it.
   template <class Field, class Value>
   void Set(Field& field, Value value) {
@@ -89,12 +108,6 @@ class ItemLine {
   std::optional<Result> Converted(const char* field, std::optional<Result> value, NumberKind kind) {
     if (!value) Report(std::string(field) + " " + OverflowDetail(number_value_, kind));
     return value;
-  }
-
-  void Report(std::string reason) {
-    if (reported_) return;  // one report per line: the rest of it addresses the same place
-    reported_ = true;
-    reading_.problems.Add(number_, std::move(reason));
   }
 
   std::string_view line_;
@@ -160,17 +173,24 @@ void ApplyGemRules(ItemLine& line, const ReferenceTables& tables) {
     }
   }
   if (line.Has("GEM_ID")) {
-    // Every equal identifier is applied in list order, so the last one wins; an unknown
-    // identifier changes nothing and is no error.
+    // Every equal identifier is applied in list order, so the last one wins. An unknown
+    // identifier changes nothing, but is reported: a typo would otherwise leave the gem as it
+    // was without a word.
     const std::string_view id = Trim(line.value());
+    bool known = false;
     for (int i = 1; i <= kGemIds; ++i) {
       const GemIdRecord& record = tables.GemIdList(i);
       if (record.GemId != id) continue;
+      known = true;
       ImportedGem* gem = line.Gem();
       if (gem == nullptr) break;
       line.Set(gem->GemType, record.GemType);
       line.Set(gem->EffectIndex, static_cast<int16_t>(record.EffectIndex));
       line.Sources().gem_id = line.number_of_line();
+    }
+    if (!known) {
+      line.Report("gem identifier " + ShownIdentifier(id) + " is not in " +
+                  std::string(FileName(DataFile::Velmora)));
     }
   }
 }

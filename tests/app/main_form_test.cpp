@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -127,6 +131,78 @@ TEST_F(MainFormTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) 
   EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
 }
 
+// The copper a coin text ("1g 50s 0c", " 0g 0s 0c") stands for, counted by a player's rules.
+int64_t Copper(std::string_view text) {
+  int64_t coins[3] = {};
+  const char* p = text.data();
+  const char* end = p + text.size();
+  for (int64_t& n : coins) {
+    while (p < end && (*p < '0' || *p > '9'))
+      ++p;
+    p = std::from_chars(p, end, n).ptr;
+  }
+  return coins[0] * 10000 + coins[1] * 100 + coins[2];
+}
+
+TEST_F(MainFormTest, EachItemOfTheExampleCostsWhatItsGemPricesAddUpTo) {
+  Import(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
+  for (int tab = 0; tab < ui::kItemCount; ++tab) {
+    SCOPED_TRACE(ui::kItemNames[tab]);
+    w.SSTab1.SetTab(tab);
+    int64_t sum = 0;
+    for (int g = 0; g < 4; ++g)
+      sum += Copper(w.lblGemCost[ui::GemSlot(tab, g)].Caption());
+    const std::string cost = w.lblItemCost[tab].Caption();
+    ASSERT_TRUE(cost.starts_with("Cost: ")) << cost;
+    EXPECT_EQ(Copper(cost.substr(6)), sum) << cost;
+    EXPECT_EQ(sum != 0, w.optCraft[tab].Value()) << cost;  // the crafted ones have priced gems
+  }
+  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 223g 69s 77c");
+  EXPECT_EQ(w.lblGemCost[0].Caption(), "66g 86s 59c");
+  w.cboType[0].SetListIndex(ui::kUnused);  // as a player would
+  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 156g 83s 18c");
+}
+
+// The example set with `changes` after it (the last line wins) and without the lines that
+// contain `dropped`.
+std::string ExampleSet(const std::string& changes, const std::string& dropped = "\n") {
+  std::istringstream example(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
+  std::string text;
+  for (std::string line; std::getline(example, line);) {
+    if (line.find(dropped) == std::string::npos) text += line + "\n";
+  }
+  return text + changes;
+}
+
+TEST_F(MainFormTest, AfterAnySequenceOfImportsTheWindowShowsWhatAFreshOneShowsForTheLastFile) {
+  // Each set in turn, each changing what an earlier one left: a crafted item made dropped, its
+  // level emptied or past the table, a gem left unused, then all back.
+  const std::pair<const char*, std::string> sets[] = {
+      {"the example", ExampleSet("")},
+      {"chest dropped", ExampleSet("ITEM00_PLAYER_MADE=0\n")},
+      {"example again", ExampleSet("")},
+      {"chest without a level", ExampleSet("ITEM00_LEVEL=0\n")},
+      {"chest past the table", ExampleSet("ITEM00_LEVEL=53\n")},
+      {"chest's third gem unused", ExampleSet("", "ITEM00_GEM2_GEM_ID")},
+      {"legs and bow dropped", ExampleSet("ITEM03_PLAYER_MADE=0\nITEM09_PLAYER_MADE=0\n")},
+      {"a typo in an identifier", ExampleSet("ITEM01_GEM1_GEM_ID=ST_QUICK\n")},
+      {"one name only", "ITEM00_NAME=Plain robe\n"},
+      {"example at last", ExampleSet("")},
+  };
+  for (const auto& [name, set] : sets) {
+    SCOPED_TRACE(name);
+    Import(set);
+    MainForm fresh(test::SampleDataFolder());
+    fresh.Form_Load();
+    fresh.OpenItemSet(folder.Write("fresh.txt", set));
+    EXPECT_EQ(test::Snapshot(w), test::Snapshot(fresh.window()));
+  }
+  // The typo is reported by its line (the example has 399).
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("\n\nline 400: gem identifier \"ST_QUICK\" is not in velmora.dat"),
+            std::string::npos);
+}
+
 TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
   w.cboType[0].SetListIndex(2);
   w.txtItemName[0].SetText("My plan");
@@ -144,7 +220,8 @@ TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
             std::string::npos);
   EXPECT_EQ(messages[4],
             "Nothing in \"set.txt\" could be used, so nothing was imported:\n\n"
-            "line 1: item number 19 is outside 0..18");
+            "line 1: item number 19 is outside 0..18\n"
+            "line 2: gem identifier \"NO_SUCH_GEM\" is not in velmora.dat");
   EXPECT_EQ(test::Snapshot(w), before);
   w.cboItmQual[4].Click = [] { throw RuntimeError(ErrorKind::Overflow, "test"); };
   EXPECT_THROW(Import("ITEM4_LEVEL=1\n"), RuntimeError);

@@ -6,6 +6,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/gem_price.h"
 #include "calc/wiring.h"
@@ -102,6 +103,83 @@ TEST_F(Evaluation, PricesInSinglePrecisionRoundedAfterEachStep) {
   }
 }
 
+TEST(SumOfCoinTexts, AddsWhatTheTextsShowInCopperAndNothingWhenOneShowsNoPrice) {
+  const std::string unknown = "unknown";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"66g 86s 59c", "66g 86s 59c", "23g 9s 0c", "66g 87s 59c"}, "223g 69s 77c"},
+      {{" 0g 0s 0c", " 0g 0s 0c", " 0g 0s 0c", " 0g 0s 0c"}, "0g 0s 0c"},
+      {{}, "0g 0s 0c"},
+      {{"0g 99s 99c", " 0g 0s 0c", "0g 0s 1c"}, "1g 0s 0c"},  // copper into silver into gold
+      {{"0g 99s 99c", "0g 99s 99c", "0g 99s 99c", "0g 99s 99c"}, "3g 99s 96c"},
+      {{"99999999999999999999g 99s 99c", "0g 0s 1c"}, "100000000000000000000g 0s 0c"},
+      {{"1g 0s 0c", kUnknownPrice}, unknown},
+      // Nothing that is not a coin text counts as one.
+      {{"1g 100s 0c"}, unknown},
+      {{"1g 5s"}, unknown},
+      {{"1g 5s 0c "}, unknown},
+      {{"-1g 0s 0c"}, unknown},
+      {{"1 g 5s 0c"}, unknown},
+      {{""}, unknown}};
+  for (const auto& [texts, sum] : cases) {
+    EXPECT_EQ(SumOfCoinTexts(texts).value_or(unknown), sum) << testing::PrintToString(texts);
+  }
+}
+
+TEST_F(Evaluation, AnItemCostsWhatItsGemCostLabelsShowAddedUp) {
+  ref.GemLevelTable(1) = {"", "Level1", 1.5f, 1};
+  ref.GemLevelTable(2) = {"", "Level2", 0.25f, 2};
+  ref.GemAmountTable(ui::kResist, 2).CostUnitsA = 10;  // 0g 56s 99c with the line above
+  ref.GemAmountTable(ui::kResist, 2).CostUnitsB = 5;
+  ref.GemLevelTable(3) = {"", "Level3", 3e38f, 9};  // beyond single precision
+  const auto costs = [this] {
+    std::string text;
+    for (int g = 0; g < 4; ++g)
+      text += w.lblGemCost[ui::GemSlot(2, g)].Caption() + ",";
+    return text + " " + w.lblItemCost[2].Caption();
+  };
+  ChooseGem(ui::GemSlot(2, 0), ui::kResist, 1);
+  EXPECT_EQ(costs(), "0g 56s 99c, 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, Cost: 0g 56s 99c");
+  ChooseGem(ui::GemSlot(2, 3), ui::kHits, 0);
+  ChooseGem(ui::GemSlot(2, 1), ui::kResist, 1);
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 63s 98c");
+  ChooseGem(ui::GemSlot(2, 2), ui::kSkill, 2);  // a price no one knows: nor is the sum
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c,??g ??s ??c,1g 50s 0c, Cost: ??g ??s ??c");
+  ChooseGem(ui::GemSlot(2, 2), ui::kUnused);
+  EXPECT_EQ(costs(), "0g 56s 99c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 63s 98c");
+  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 0g 0s 0c");  // another item's gems cost nothing
+  // A dropped item's gems lose their prices one by one as each is evaluated again.
+  w.optDropped[2].SetValue(true);
+  w.cboGemQual[ui::GemSlot(2, 0)].SetListIndex(3);
+  EXPECT_EQ(costs(), " 0g 0s 0c,0g 56s 99c, 0g 0s 0c,1g 50s 0c, Cost: 2g 6s 99c");
+  for (int g = 1; g < 4; ++g)
+    w.cboGemQual[ui::GemSlot(2, g)].SetListIndex(3);
+  EXPECT_EQ(costs(), " 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, 0g 0s 0c, Cost: 0g 0s 0c");
+}
+
+TEST_F(Evaluation, AnUnusedSlotHoldsNoGemAndItsItemLosesTheGemThatWasThere) {
+  // Rows for type 0 that would price and name a gem if it were priced like the others.
+  ref.GemLevelTable(1).UnitCount = 1;
+  ref.GemLevelTable(1).UnitPrice = 1.5f;
+  ref.GemAmountTable(ui::kUnused, 1) = {10, 5, 0, 9};
+  ref.GemEffectTable(ui::kUnused, 0).GemNameSuffix = "Phantom";
+  w.txtItmlevel[0].SetText("30");
+  w.cboItmQual[0].SetListIndex(2);  // capacity 10
+  Gems(0, {10, 6, 0, 0});
+  EXPECT_EQ(Item(0), "10 3 0 0 | Imbue Points: 13.0 / 10 | Overcharge: -24.");
+  for (int slot : {0, 2}) {  // a gem, and a slot that held a gem without value
+    ChooseGem(slot, ui::kUnused);
+    EXPECT_EQ(w.lblGemCost[slot].Caption() + "|" + w.lblGemName[slot].Caption(), " 0g 0s 0c|");
+  }
+  // The item and the totals were evaluated again without the first gem.
+  EXPECT_EQ(Item(0), "0 6 0 0 | Imbue Points: 6.0 / 10 | Overcharge: none");
+  EXPECT_EQ(w.lblResVal[0].Caption(), "6");
+  // On a dropped item it is the dropped placeholder, which evaluates nothing.
+  w.optDropped[0].SetValue(true);
+  ChooseGem(1, ui::kUnused);
+  EXPECT_EQ(w.lblGemPoint[1].Caption() + "|" + w.lblGemCost[1].Caption(), "0.0| 0g 0s 0c");
+  EXPECT_EQ(w.lblResVal[0].Caption(), "6");
+}
+
 TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOvercharges) {
   // Overcharge levels from the excess over the capacity.
   w.txtItmlevel[0].SetText("30");
@@ -122,17 +200,19 @@ TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOver
   }
 }
 
-TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacity) {
+TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacityTheOthersShowNone) {
   Gems(0, {10, 2, 2, 0});
+  // What the label is created with: no earlier figure may stay behind.
+  const char* none = "Imbue Points: 00.0 / 00 | Overcharge: none";
   const struct {
     const char *levels, *imbue_and_overcharge;  // the levels each in turn
     int quality;
     bool dropped;
   } cases[] = {
-      {"30", "kept | Overcharge: none", -1, false},
-      {"30", "kept | Overcharge: none", 2, true},
-      {"0.4", "kept | Overcharge: none", 2, false},
-      {"99999", "kept | Overcharge: none", 2, true},
+      {"30", none, -1, false},
+      {"30", none, 2, true},
+      {"0.4", none, 2, false},
+      {"99999", none, 2, true},
       {"52", "Imbue Points: 12.0 /  | Overcharge: IMPOS.", 2, false},  // capacity 0
       {"53 -1 40000 1e999 -32769", "Imbue Points: 12.0 / ?? | Overcharge: none", 2, false}};
   for (const auto& c : cases) {
@@ -141,7 +221,7 @@ TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacity) {
     std::istringstream levels(c.levels);
     for (std::string level; levels >> level;) {
       w.txtItmlevel[0].SetText(level);
-      w.lblImbPoint[0].SetCaption("kept");
+      w.lblImbPoint[0].SetCaption("stale");
       calc.DisplayItem(0);
       EXPECT_EQ(Item(0), "10 1 1 0 | " + std::string(c.imbue_and_overcharge)) << level;
     }

@@ -56,16 +56,20 @@ TEST_F(ReadItemSetTest, OnlyLinesBeginningWithItemAndAnItemNumberCount) {
 
 TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndValuesBeyondTheirLimitsAreReportedByLine) {
   tables.GemIdList(53) = {"ST_STR", 6, 25};  // a second record with the same identifier
+  const std::string long_id = std::string(39, 'X') + "\xC3\xA9" + "Y";  // "é" at bytes 40 and 41
   const auto r = Read(
       "ITEM0_NAME=  Helm = of Dawn  \nITEM1_NAME\nITEM2_DPS=16.5\nITEM2_SPEED=3.7\n"
       "ITEM4_GEM2_QUALITY=5\nITEM4_GEM2_LEVEL=6\nITEM4_GEM2_NAME=x\nITEM4_GEM1_BONUS=12\n"
       "ITEM4_GEMx_QUALITY=3\n"  // "_GEM" then a non-digit: gem 0
       "ITEM3_LEVEL=10\nITEM3_GEM1_GEM_ID=ST_STR\nITEM3_LEVEL=20\nITEM3_GEM1_GEM_ID=RS_SLASH\n"
       // Identifiers: case matters, the last equal record wins, and an unknown one changes
-      // nothing and is held to no limits.
+      // nothing, is held to no limits and is reported (a long one cut short, never inside a
+      // UTF-8 character).
       "ITEM5_GEM0_GEM_ID= ST_STR \nITEM5_GEM1_GEM_ID=st_str\n"
       "ITEM5_GEM2_GEM_ID=RS_HEAT\nITEM5_GEM2_GEM_ID=NOT_THERE\n"
-      "ITEM25_GEM2_GEM_ID=NOT_THERE\nITEM5_GEM7_GEM_ID=ALSO_NOT\n"
+      "ITEM25_GEM2_GEM_ID=NOT_THERE\nITEM5_GEM7_GEM_ID=" +
+      long_id +
+      "\n"
       // Values beyond their limits are skipped; the rest of the item is read.
       "ITEM6_LEVEL=300\nITEM6_QUALITY=7\nITEM6_GEM4_LEVEL=1\n"
       "ITEM6_GEM0_QUALITY=-1\nITEM6_DPS=1e39\nITEM6_GEM0_GEM_ID=ST_STR\n"
@@ -82,12 +86,18 @@ TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndValuesBeyondTheirLimitsAreRe
             "L0 Q0 0 0 0 '' 6/0/25/0 0/0/0/0 2/0/2/0 0/0/0/0\n"
             "L52 Q6 0 0 0 '' 6/0/25/0 0/0/0/0 0/0/0/0 0/0/0/0\n");
   EXPECT_EQ(Reasons(r),
-            "20: item level 300 is outside 0..255\n"
-            "21: item quality 7 is outside 0..6 (94% to 100%)\n"
-            "22: gem number 4 is outside 0..3\n"
-            "23: gem quality -1 is outside 0..255\n"
-            "24: AF/DPS 1E+39 is too large for single precision\n"
-            "26: gem number 9 is outside 0..3\n");
+            "15: gem identifier \"st_str\" is not in velmora.dat\n"
+            "17: gem identifier \"NOT_THERE\" is not in velmora.dat\n"
+            "18: gem identifier \"NOT_THERE\" is not in velmora.dat\n"
+            "19: gem identifier \"" +
+                long_id.substr(0, 39) +
+                "...\" is not in velmora.dat\n"
+                "20: item level 300 is outside 0..255\n"
+                "21: item quality 7 is outside 0..6 (94% to 100%)\n"
+                "22: gem number 4 is outside 0..3\n"
+                "23: gem quality -1 is outside 0..255\n"
+                "24: AF/DPS 1E+39 is too large for single precision\n"
+                "26: gem number 9 is outside 0..3\n");
   tables.GemIdList(53) = {};  // an empty identifier matches the unused records past the last
   EXPECT_EQ(
       Read("ITEM1_GEM3_GEM_ID=RS_COLD\nITEM1_GEM3_GEM_ID=  ").ImportedItems[1].Gems[3].GemType, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "common/text.h"
 #include "report/run_report.h"
 #include "support/files.h"
 #include "support/snapshot.h"
@@ -76,6 +77,26 @@ TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
   }
 }
 
+TEST(Report, AgreesWithAWindowThatOpenedOtherSetsBeforeTheSameFile) {
+  test::TempFolder folder;
+  const std::string example = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
+  MainForm window(test::SampleDataFolder());
+  window.Form_Load();
+  // The example, then its chest dropped, without a level, and with its first gem unused; its
+  // arms with a gem identifier misspelt.
+  for (const std::string changes : {"", "ITEM00_PLAYER_MADE=0\n", "ITEM00_LEVEL=0\n", "",
+                                    "ITEM00_GEM0_GEM_ID=\n", "ITEM01_GEM1_GEM_ID=ST_QUICK\n"}) {
+    SCOPED_TRACE(changes);
+    const std::string file = folder.Write("set.txt", example + changes).string();
+    const ImportOutcome outcome = window.OpenItemSet(file);
+    std::ostringstream shown;
+    WriteText(shown, Collect(window.window(), outcome.problems));
+    const Outcome run = RunWith({file});
+    EXPECT_EQ(run.out, shown.str());
+    EXPECT_EQ(run.status, outcome.problems.empty() ? kImported : kImportedWithSkips);
+  }
+}
+
 TEST(Report, ExitStatusAndMessageForEachInput) {
   test::TempFolder folder;
   const auto write = [&](const char* name, const char* text) {
@@ -96,6 +117,10 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
       {"a folder", {dir}, kNotImported, "Nothing was imported"},
       {"no ITEM lines", {write("a.txt", "[Chest]\nNAME=x\n")}, kNotImported, "no item lines"},
       {"sets nothing", {write("b.txt", "ITEM00_COLOUR=1\n")}, kNotImported, "sets anything"},
+      {"unknown gem identifier",
+       {write("e.txt", "ITEM00_LEVEL=50\nITEM00_GEM0_GEM_ID=ST_QUICK\n")},
+       kImportedWithSkips,
+       "line 2: gem identifier \"ST_QUICK\" is not in velmora.dat"},
       {"all refused", {write("c.txt", "ITEM30_LEVEL=1\n")}, kNotImported, "line 1"},
       {"broken data", {"--data", dir, good}, kBrokenData, "File not found\n\nImbuePoints.dat"},
       {"skipped values", {skips}, kImportedWithSkips, "line 2"},
