@@ -24,6 +24,7 @@ class MainForm {
   ui::MainWindow& window() { return *window_; }
   Calculator& calculator() { return calc_; }
   const ReferenceTables& reference() const { return *reference_; }
+  const ConstantTables& constants() const { return constants_; }
 
   // Once, before the window is first shown. A data file that cannot be read throws the
   // run-time error, and the window must then never be shown.

@@ -33,17 +33,9 @@ void Calculator::DisplayGem(int iGem) {
   // prices each gem by its own item's dropped flag and re-evaluates that item.
   const int item = ui::ItemOfSlot(iGem);
 
-  if (w_.optDropped[item].Value() || type == -1) {
-    w_.lblGemPoint[iGem].SetCaption("0.0");
-    w_.lblGemCost[iGem].SetCaption(kNoPrice);
-    w_.lblGemName[iGem].SetCaption("");
-    ShowItemCost(w_, item);
-    return;
-  }
-
-  if (type == ui::kUnused) {
-    // A slot marked unused holds no gem: nothing to price or name, but the item loses the gem
-    // that was there, so it is evaluated as for any other choice.
+  if (w_.optDropped[item].Value() || type == -1 || type == ui::kUnused) {
+    // No priced gem: a dropped item's gems were not made here, and a slot with no type or marked
+    // unused holds none. Nothing to price or name.
     w_.lblGemCost[iGem].SetCaption(kNoPrice);
     w_.lblGemName[iGem].SetCaption("");
   } else {
@@ -54,6 +46,8 @@ void Calculator::DisplayGem(int iGem) {
                                    ref_.GemEffectTable(type, effect).GemNameSuffix);
   }
   ShowItemCost(w_, item);
+  // Every gem change goes on to its item, priced or not: the item's points and overcharge and
+  // the totals (which count a dropped item's amounts too) never lag behind the gem.
   DisplayItem(item);
 }
 

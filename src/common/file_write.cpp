@@ -5,16 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <system_error>
+
+#include "common/text.h"
 
 namespace gw {
 
 namespace {
-
-std::string Reason(int error) {
-  return std::generic_category().message(error);
-}
 
 // Writes everything, through short writes and interruptions; false with errno set on failure.
 bool WriteAll(int fd, std::string_view content) {
@@ -47,13 +43,13 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requ
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) return std::string("it is not a regular file");
-  if (!exists && errno != ENOENT) return Reason(errno);
+  if (!exists && errno != ENOENT) return ErrorText(errno);
 
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::string temporary = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return Reason(errno);
+  if (fd < 0) return ErrorText(errno);
 
   // A new file gets the usual permissions, a replaced one keeps its own.
   mode_t mode = existing.st_mode & 07777;
@@ -68,7 +64,7 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requ
   if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.c_str());
-    return Reason(error);
+    return ErrorText(error);
   }
   // The rename itself reaches the disk with the folder; a folder that cannot be synced does not
   // undo a file already in place.

@@ -11,6 +11,11 @@
 
 namespace gw {
 
+std::string ErrorText(int error_number) {
+  const char* text = ::strerrordesc_np(error_number);
+  return text != nullptr ? text : "error " + std::to_string(error_number);
+}
+
 std::string_view Mid(std::string_view line, size_t start, size_t width) {
   if (start == 0 || start > line.size()) return {};
   return line.substr(start - 1, width);
@@ -46,13 +51,6 @@ const char* KindOfFile(mode_t mode) {
   if (S_ISFIFO(mode)) return "a named pipe";
   if (S_ISSOCK(mode)) return "a socket";
   return "not a regular file";
-}
-
-// The system's reason in English, like every other message of the program, whatever language
-// the environment asks the C library for.
-std::string ErrorText(int error_number) {
-  const char* text = ::strerrordesc_np(error_number);
-  return text != nullptr ? text : "error " + std::to_string(error_number);
 }
 
 class FileDescriptor {

@@ -16,6 +16,9 @@ std::string_view Mid(std::string_view line, size_t start, size_t width);
 std::string_view MidRest(std::string_view line, size_t start);
 // Without leading and trailing blanks (spaces only; tabs are kept).
 std::string_view Trim(std::string_view text);
+// The system's reason for `error_number` (an errno value) in English, like every other message
+// of the program, whatever language the environment asks the C library for.
+std::string ErrorText(int error_number);
 // The text in double quotes, as messages name a file or an item.
 std::string Quoted(const std::string& text);
 

@@ -43,6 +43,13 @@ class Comparison {
   void Text(int item, const std::string& what, const C& now, const C& after) {
     Add(item, what, now, after, [](const C& c) { return std::string(c.Text()); });
   }
+  // An amount typed by hand counts as a level-1 gem however it reads, a chosen one by its entry.
+  void Amount(int item, const std::string& what, const ui::ComboBox& now,
+              const ui::ComboBox& after) {
+    Add(item, what, now, after, [](const ui::ComboBox& c) {
+      return c.ListIndex() == -1 && !c.Text().empty() ? c.Text() + " (typed)" : c.Text();
+    });
+  }
 
   void Item(int k, const ItemPlan& planned, const ItemPlan& untouched) {
     const ui::MainWindow& n = now_;
@@ -69,7 +76,7 @@ class Comparison {
       const std::string name = "Gem " + std::to_string(g + 1) + " ";
       if (gem.type != -1 || !gem.amount_text.empty()) {
         Text(k, name + "type", n.cboType[slot], a.cboType[slot]);
-        Text(k, name + "amount", n.cboAmount[slot], a.cboAmount[slot]);
+        Amount(k, name + "amount", n.cboAmount[slot], a.cboAmount[slot]);
         Text(k, name + "effect", n.cboEffect[slot], a.cboEffect[slot]);
       }
       Text(k, name + "quality", n.cboGemQual[slot], a.cboGemQual[slot]);

@@ -173,11 +173,11 @@ TEST_F(Evaluation, AnUnusedSlotHoldsNoGemAndItsItemLosesTheGemThatWasThere) {
   // The item and the totals were evaluated again without the first gem.
   EXPECT_EQ(Item(0), "0 6 0 0 | Imbue Points: 6.0 / 10 | Overcharge: none");
   EXPECT_EQ(w.lblResVal[0].Caption(), "6");
-  // On a dropped item it is the dropped placeholder, which evaluates nothing.
+  // On a dropped item too the item and the totals follow: the slot's gem is gone from both.
   w.optDropped[0].SetValue(true);
   ChooseGem(1, ui::kUnused);
-  EXPECT_EQ(w.lblGemPoint[1].Caption() + "|" + w.lblGemCost[1].Caption(), "0.0| 0g 0s 0c");
-  EXPECT_EQ(w.lblResVal[0].Caption(), "6");
+  EXPECT_EQ(w.lblGemPoint[1].Caption() + "|" + w.lblGemCost[1].Caption(), "0| 0g 0s 0c");
+  EXPECT_EQ(w.lblResVal[0].Caption(), "0");
 }
 
 TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOvercharges) {
