@@ -46,6 +46,13 @@ class ProgramTest : public ::testing::Test {
     hooks.terminate = [this](int status) { shown.push_back("status " + std::to_string(status)); };
     hooks.show_message = hooks.show_error;
     hooks.choose_file = [this] { return chosen_file; };
+    hooks.choose_save_file = [this](const std::string&) { return save_as; };
+    hooks.ask = [this](const std::string&, const std::string& text,
+                       const std::vector<std::string>& buttons) {
+      shown.push_back(text);
+      const auto found = std::find(buttons.begin(), buttons.end(), answer);
+      return found == buttons.end() ? -1 : static_cast<int>(found - buttons.begin());
+    };
     hooks.run_modal = [this](QDialog& dialog) {
       ++modal_runs;
       QTimer::singleShot(0, &dialog, [this, &dialog] {
@@ -91,7 +98,8 @@ class ProgramTest : public ::testing::Test {
   }
 
   std::vector<std::string> shown;
-  std::optional<std::string> chosen_file;
+  std::optional<std::string> chosen_file, save_as;
+  std::string answer = "Cancel";
   std::function<void(QDialog&)> while_modal;
   int modal_runs = 0;
   Program program;
@@ -403,6 +411,117 @@ TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableListButTheArrowKeysChoos
   EXPECT_NE(w.lblResVal[0].Caption(), "0");  // the cascade reaches the screen
   ExpectShown({&w.lblGemCost[75], &w.lblGemName[75], &w.lblGemPoint[75], &w.lblResVal[0],
                &w.cboEffect[75], &w.cboAmount[75], &w.lblOverc[18], &w.lblImbPoint[18]});
+}
+
+// The menu's shortcuts as a player presses them: Ctrl+Z and Ctrl+Y take back and bring again the
+// plan's steps, caption for caption on the screen, except while a text box holds typing of its
+// own; the close box asks before changes are lost; Save As writes a file that opens to the same.
+TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
+  Activate();
+  QMainWindow* top = program.main_window();
+  auto keys = [&](const char* action) {
+    QStringList list;
+    for (const QKeySequence& key : Find<QAction>(action)->shortcuts())
+      list << key.toString(QKeySequence::PortableText);
+    return list.join(" ").toStdString();
+  };
+  EXPECT_EQ(keys("mnuOpen") + "|" + keys("mnuSave") + "|" + keys("mnuSaveAs") + "|" +
+                keys("mnuUndo") + "|" + keys("mnuRedo"),
+            "Ctrl+O|Ctrl+S|Ctrl+Shift+S|Ctrl+Z|Ctrl+Y Ctrl+Shift+Z");
+  QStringList bar;
+  for (QAction* menu : top->menuBar()->actions())
+    bar << menu->text();
+  EXPECT_EQ(bar.join("|").toStdString(), "&File|E&dit|&Craft Pricing|&About|&Version 0.0181 Beta");
+  auto* undo = Find<QAction>("mnuUndo");
+  auto* redo = Find<QAction>("mnuRedo");
+  EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());
+
+  const ui::MainWindow& w = model();
+  const std::string start = test::PlanSnapshot(w);
+  auto* type = Find<QComboBox>("cboType(1)");
+  type->setFocus();
+  QTest::keyClick(type, Qt::Key_Down);  // a choice on the closed box: "Unused"
+  QTest::keyClick(type, Qt::Key_Down);  // "Stat"
+  const std::string chosen = test::PlanSnapshot(w);
+  ASSERT_NE(chosen, start);
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Chest Gem 2 type");
+  const std::initializer_list<const ui::Control*> on_screen = {
+      &w.cboType[1],     &w.cboEffect[1],  &w.lblGemCost[1], &w.lblGemName[1],
+      &w.lblItemCost[0], &w.lblStatVal[0], &w.lblOverc[0]};
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w.cboType[1].Text(), "Unused");
+  ExpectShown(on_screen);
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(test::PlanSnapshot(w), start);
+  ExpectShown(on_screen);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_TRUE(redo->isEnabled());
+  QTest::keyClick(top, Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(test::PlanSnapshot(w), chosen);
+  ExpectShown(on_screen);
+
+  // Typing not yet committed: Ctrl+Z is the box's own; once committed, the plan's.
+  auto* name = Find<QLineEdit>("txtItemName(0)");
+  name->setFocus();
+  QTest::keyClicks(name, "Mine");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), "");
+  EXPECT_EQ(w.cboType[1].Text(), "Stat");  // the plan's last step is still there
+  QTest::keyClicks(name, "Mine");
+  QTest::keyClick(name, Qt::Key_Return);  // committed: one step
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Chest Item Name");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), "");
+  EXPECT_EQ(w.txtItemName[0].Text(), "");
+  EXPECT_EQ(w.cboType[1].Text(), "Stat");
+  QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), "Mine");
+  // An amount typed and left with Tab is one step, and evaluated at once.
+  auto* amount = Find<QComboBox>("cboAmount(1)");
+  amount->setFocus();
+  amount->lineEdit()->selectAll();
+  QTest::keyClicks(amount->lineEdit(), "16");
+  QTest::keyClick(amount->lineEdit(), Qt::Key_Tab);
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Chest Gem 2 amount");
+  EXPECT_EQ(w.lblStatVal[0].Caption(), "16");
+  ExpectShown({&w.lblStatVal[0]});
+
+  // The close box asks while the plan has changes; Cancel keeps the window.
+  shown.clear();
+  top->close();
+  EXPECT_EQ(shown, std::vector<std::string>{"Save the changes to this plan?"});
+  EXPECT_TRUE(top->isVisible() && w.loaded());
+  // Save As (Ctrl+Shift+S) writes the plan; after it, closing asks nothing.
+  test::TempFolder folder;
+  save_as = (folder.path() / "plan.txt").string();
+  program.gate().Run([&] {  // a quality and a chosen amount: a file holds both
+    model().cboItmQual[0].SetListIndex(3);
+    model().cboAmount[1].SetListIndex(5);
+  });
+  shown.clear();
+  QTest::keyClick(top, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_TRUE(shown.empty()) << shown.front();
+  const std::string saved = test::PlanSnapshot(w);
+  top->close();
+  EXPECT_TRUE(shown.empty());
+  EXPECT_FALSE(w.loaded());
+
+  // Started again and opened: the same window, caption for caption.
+  Program again(test::SampleDataFolder(), Hooks());
+  ASSERT_TRUE(again.Start());
+  chosen_file = save_as;
+  qt::Find<QAction>(again.main_window(), "mnuOpen")->trigger();
+  ASSERT_TRUE(shown.empty()) << shown.front();
+  const std::vector<ui::Control*>& before = w.controls();
+  const std::vector<ui::Control*>& after = again.form().window().controls();
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (before[i]->kind() != ui::ControlKind::Label) continue;
+    EXPECT_EQ(test::ShownText(*after[i]), test::ShownText(*before[i])) << before[i]->name();
+  }
+  EXPECT_EQ(again.form().window().txtItemName[0].Text(), "Mine");
+  EXPECT_EQ(again.form().window().cboAmount[1].Text(), w.cboAmount[1].Text());
+  EXPECT_NE(saved, start);
 }
 
 }  // namespace
