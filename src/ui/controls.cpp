@@ -35,6 +35,7 @@ void ComboBox::Clear() {
   list_index_ = -1;
   edit_text_.clear();
   committed_text_.clear();
+  committed_index_ = -1;
   ++list_version_;
   Changed();
 }
@@ -68,7 +69,7 @@ void ComboBox::SetListIndex(int index) {
 
 void ComboBox::Deselect() {
   if (list_index_ == -1) return;
-  list_index_ = -1;
+  list_index_ = committed_index_ = -1;
   Changed();
 }
 
@@ -89,6 +90,7 @@ void ComboBox::SetText(std::string text) {
     }
   }
   committed_text_ = text;
+  committed_index_ = list_index_;
   edit_text_ = std::move(text);
   Changed();
 }
@@ -103,12 +105,14 @@ void ComboBox::UserTyped(std::string text) {
 void ComboBox::SetTypedText(std::string text) {
   if (style != ComboStyle::Editable) return;
   committed_text_ = text;
+  committed_index_ = -1;
   UserTyped(std::move(text));
 }
 
 void ComboBox::UserCommit() {
   if (style != ComboStyle::Editable || !HasUncommittedTyping()) return;
   committed_text_ = edit_text_;
+  committed_index_ = list_index_;
   if (Commit) Commit();
 }
 

@@ -90,7 +90,11 @@ class ComboBox : public Control {
   // Editable style only: the user finished typing (focus left, or Enter); runs Commit when the
   // text differs from the one last committed, chosen or set from code.
   void UserCommit();
-  bool HasUncommittedTyping() const { return edit_text_ != committed_text_; }
+  // Typing that changed the text, or turned a chosen entry into typed text, since the last
+  // commit, choice or text from code.
+  bool HasUncommittedTyping() const {
+    return edit_text_ != committed_text_ || list_index_ != committed_index_;
+  }
   Handler Commit;
   // Nothing chosen any more, the entries kept; no handler runs. For putting back a list that the
   // player never chose in.
@@ -101,6 +105,7 @@ class ComboBox : public Control {
   int list_index_ = -1;
   std::string edit_text_;
   std::string committed_text_;
+  int committed_index_ = -1;
   uint64_t list_version_ = 0;
 };
 

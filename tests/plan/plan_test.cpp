@@ -507,3 +507,82 @@ TEST(UndoTest, TheHistoryKeepsTheLastThousandSteps) {
 
 }  // namespace
 }  // namespace gw
+
+namespace gw {
+namespace {
+
+// After anything a player commits or clicks, every caption is what a fresh window shows for the
+// same plan: the figures never lag behind the inputs.
+TEST(FiguresTest, AfterEveryCommittedInputEveryCaptionIsWhatAFreshWindowShows) {
+  test::TempFolder folder;
+  const std::vector<fs::path> sets = {ExampleSet(), DroppedChestSet(folder)};
+  for (uint32_t run = 0; run < 16; ++run) {
+    Desk desk;
+    test::RandomPlayer player(desk.form, 2000 + run, sets);
+    std::string actions;
+    for (int step = 0; step < 30; ++step) {
+      const int k = player.Item();
+      desk.w.SSTab1.SetTab(k);
+      actions += player.Act(k) + "\n";
+      Desk fresh;
+      RestorePlan(fresh.w, fresh.form.calculator(), CapturePlan(desk.w));
+      const std::vector<ui::Control*>& now = desk.w.controls();
+      const std::vector<ui::Control*>& evaluated = fresh.w.controls();
+      for (size_t i = 0; i < now.size(); ++i) {
+        if (now[i]->kind() != ui::ControlKind::Label) continue;
+        ASSERT_EQ(test::ShownText(*now[i]), test::ShownText(*evaluated[i]))
+            << now[i]->name() << " after\n"
+            << actions;
+      }
+    }
+  }
+}
+
+// What each committed input evaluates at once, and that an input feeding no figure, or a text
+// committed unchanged, starts nothing (a caption written by hand stays).
+TEST(FiguresTest, ACommittedInputEvaluatesWhatItFeedsAndNothingElse) {
+  Desk desk;
+  ui::MainWindow& w = desk.w;
+  desk.open = ExampleSet().string();
+  w.mnuOpen.Press();
+  auto type = [](auto& box, const char* text) {
+    box.UserTyped(text);
+    box.UserCommit();
+  };
+  type(w.txtItmlevel[0], "45");
+  EXPECT_EQ(w.lblImbPoint[0].Caption(),
+            "Imbue Points: 38.5 / " + std::to_string(desk.form.reference().ImbuePointTable(45, 4)));
+  const std::string price = w.lblGemCost[1].Caption();
+  w.optDropped[0].UserClick();
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    EXPECT_EQ(w.lblGemCost[g].Caption() + w.lblGemName[g].Caption(), " 0g 0s 0c") << g;
+  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 0g 0s 0c");
+  EXPECT_EQ(w.lblImbPoint[0].Caption(), "Imbue Points: 00.0 / 00");
+  w.optCraft[0].UserClick();
+  EXPECT_EQ(w.lblGemCost[1].Caption(), price);
+  type(w.txtItmlevel[0], "51");
+  EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: 6.");
+  w.SSTab1.SetTab(5);
+  type(w.txtCLevel, "100");
+  EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: 16.");  // every item, not only the shown one
+  const int hits = std::stoi(w.lblHitsVal.Caption());
+  const std::string level_7 = w.lblGemCost[2].Caption();
+  type(w.cboAmount[2], "40");  // the chest's hits gem, 17 from its list before
+  EXPECT_EQ(std::stoi(w.lblHitsVal.Caption()), hits - 17 + 40);
+  EXPECT_NE(w.lblGemCost[2].Caption(), level_7);  // a typed amount prices as level 1
+  // Inputs that feed no figure, and texts committed as they were, evaluate nothing.
+  w.lblOverc[0].SetCaption("by hand");
+  w.lblImbPoint[0].SetCaption("by hand");
+  type(w.txtItemName[0], "Other");
+  type(w.txtAF[0], "7");
+  type(w.txtSpeed[0], "3");
+  type(w.txtBonus[0], "1");
+  w.chkEquip[0].UserSetValue(false);
+  type(w.txtItmlevel[0], "51");  // as it was
+  w.optCraft[0].UserClick();     // chosen already
+  type(w.txtCLevel, "100");
+  EXPECT_EQ(w.lblOverc[0].Caption() + "|" + w.lblImbPoint[0].Caption(), "by hand|by hand");
+}
+
+}  // namespace
+}  // namespace gw
