@@ -125,7 +125,8 @@ void WriteJsonString(std::ostream& out, const std::string& bytes) {
   out << '"';
 }
 
-std::string Number(int value) {
+template <class Integer>
+std::string Number(Integer value) {
   char buffer[16];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
@@ -166,7 +167,8 @@ Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
   report.panels.push_back({Trimmed(w.fraPower.caption), {{Of(w.lblPower), Of(w.lblPowVal)}}});
   report.panels.push_back(PanelOf(w.fraForuc, w.lblFocus, w.lblFocusVal));
   report.panels.push_back(PanelOf(w.fraSkills, w.lblSkill, w.lblSkillVal));
-  report.skipped = skipped.all();
+  report.skipped = skipped.first();
+  report.skipped_more = skipped.more();
   return report;
 }
 
@@ -249,6 +251,7 @@ void WriteText(std::ostream& out, const Report& report) {
     out << "\nSkipped values:\n";
     for (const ImportProblem& problem : report.skipped)
       out << "  line " << Number(problem.line) << ": " << Printable(problem.reason) << "\n";
+    if (report.skipped_more > 0) out << "  ... and " << Number(report.skipped_more) << " more\n";
   }
 }
 
@@ -311,7 +314,8 @@ void WriteJson(std::ostream& out, const Report& report) {
     WriteJsonString(out, report.skipped[s].reason);
     out << "}";
   }
-  out << (report.skipped.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  out << (report.skipped.empty() ? "],\n" : "\n  ],\n");
+  out << "  \"skipped_more\": " << Number(report.skipped_more) << "\n}\n";
 }
 
 }  // namespace gw::report

@@ -47,7 +47,9 @@ struct Panel {
 struct Report {
   std::vector<ItemFigures> items;
   std::vector<Panel> panels;
+  // The first skipped values by line, and how many more there were.
   std::vector<ImportProblem> skipped;
+  size_t skipped_more = 0;
 };
 
 // Reads every figure from the window as it stands.

@@ -114,5 +114,33 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
             std::string::npos);
 }
 
+TEST(Report, SkippedValuesAreTheFirstTwentyByLineAndACountOfTheRest) {
+  // The reader refuses lines 3 to 27; the transfer, which runs after it, refuses line 2.
+  test::TempFolder folder;
+  std::string text = "ITEM00_PLAYER_MADE=1\nITEM00_GEM0_LEVEL=12\n";
+  for (int i = 0; i < 25; ++i)
+    text += "ITEM30_LEVEL=1\n";
+  const std::string file = folder.Write("many.txt", text).string();
+
+  const Outcome shown = RunWith({file});
+  EXPECT_EQ(shown.status, kImportedWithSkips);
+  const size_t listed = shown.out.find("\nSkipped values:\n");
+  ASSERT_NE(listed, std::string::npos);
+  std::string expected =
+      "\nSkipped values:\n  line 2: gem level 12 is outside 0..9 for a crafted item\n";
+  for (int line = 3; line <= 21; ++line)
+    expected += "  line " + std::to_string(line) + ": item number 30 is outside 0..18\n";
+  EXPECT_EQ(shown.out.substr(listed), expected + "  ... and 6 more\n");
+  EXPECT_NE(shown.err.find("line 21: item number 30 is outside 0..18\n\n... and 6 more."),
+            std::string::npos);
+
+  const std::string json = RunWith({"--format", "json", file}).out;
+  EXPECT_NE(json.find("\"skipped\": [\n    {\"line\": 2, \"reason\": \"gem level 12"),
+            std::string::npos);
+  EXPECT_NE(json.find("{\"line\": 21, \"reason\": \"item number 30 is outside 0..18\"}\n  ],\n"
+                      "  \"skipped_more\": 6\n}\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace gw::report
