@@ -1,5 +1,9 @@
 #include "report/run_report.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "app/command_line.h"
@@ -24,7 +28,8 @@ constexpr const char* kHelp =
     "\n"
     "Exit status: 0 imported; 3 imported, but some values were skipped (also listed on\n"
     "standard error); 2 usage error, or FILE not imported (unreadable, no ITEM lines,\n"
-    "nothing set); 1 a data file is missing or broken.\n";
+    "nothing set); 1 a data file is missing or broken, or standard output could not be\n"
+    "written.\n";
 
 int UsageError(std::ostream& err, const std::string& error) {
   err << "gemwright-report: " << error << "\n"
@@ -82,6 +87,22 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
     return kImportedWithSkips;
   }
   return kImported;
+}
+
+bool WriteOutput(int fd, std::string_view text, std::ostream& err) {
+  while (!text.empty()) {
+    const ssize_t written = write(fd, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const int cause = written < 0 ? errno : EIO;
+      if (cause != EPIPE)
+        err << "gemwright-report: cannot write to standard output: " << std::strerror(cause)
+            << "\n";
+      return false;
+    }
+    text.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
 }
 
 }  // namespace gw::report
