@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/text.h"
+#include "report/terminal_text.h"
 
 namespace gw::report {
 
@@ -70,17 +71,12 @@ bool IsControl(unsigned char c) {
 
 // A figure for the text format: as shown, control characters as "?".
 std::string Printable(const std::string& bytes) {
-  std::string text = ShownText(bytes);
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return IsControl(c); }, '?');
-  return text;
+  return TerminalText(ShownText(bytes));
 }
 
-// Characters, not bytes, so that names outside ASCII still line up.
+// Terminal columns, not bytes, so that names outside ASCII still line up.
 size_t Width(const std::string& utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return DisplayWidth(utf8);
 }
 
 std::string PadRight(const std::string& text, size_t width) {

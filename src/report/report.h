@@ -60,7 +60,7 @@ Report Collect(const ui::MainWindow& window, const ImportProblems& skipped);
 std::string ShownText(const std::string& bytes);
 
 // Aligned text, one block per item (one line for an item without gems); control characters of
-// names show as "?".
+// names show as "?", and columns are aligned by the width a terminal gives each character.
 void WriteText(std::ostream& out, const Report& report);
 // One JSON object, UTF-8, every string escaped.
 void WriteJson(std::ostream& out, const Report& report);
