@@ -53,24 +53,11 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// A number as it would be written on purpose: a sign, digits with at most one ".", an exponent;
-// or "&H"/"&O" and digits. Anything else reads as its leading number, or as 0, and is probably a
-// slip (a letter for a digit, a number moved into the next field, blanks inside it).
+// A number as it would be written on purpose: a sign, digits with at most one ".", an exponent.
+// Anything else reads as its leading number, or as 0, and is probably a slip (a letter for a
+// digit, a number moved into the next field, blanks inside it).
 bool IsNumber(std::string_view text) {
   size_t i = 0;
-  if (text.size() > 2 && text[0] == '&') {
-    const char radix = text[1];
-    const std::string_view digits = text.substr(2);
-    if (radix == 'H' || radix == 'h') {
-      return std::all_of(digits.begin(), digits.end(), [](char c) {
-        return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-      });
-    }
-    if (radix == 'O' || radix == 'o') {
-      return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; });
-    }
-    return false;
-  }
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   bool digit = false, point = false;
   for (; i < text.size(); ++i) {

@@ -106,6 +106,19 @@ TEST(CheckData, EachProbableMistakeIsNamedWithItsFileAndLine) {
        [](Lines& l) { Line(l, 4) = "L04  Veiled      0.1 5 2"; },
        {"GemData1.dat line 4: UnitPrice (columns 16-22) holds \"0.1 5\", which is not a number: "
         "it reads as 0.15"}},
+      {"blank, text and a letter in the fields of a level",
+       DataFile::GemData2,
+       [](Lines& l) { Line(l, 14) = "    x 6  3x"; },
+       {"GemData2.dat line 14: CostUnitsA (columns 1-2) is blank: it reads as 0",
+        "GemData2.dat line 14: CostUnitsB (columns 4-5) holds \"x\", which is not a number: it "
+        "reads as 0",
+        "GemData2.dat line 14: Amount (columns 10-11) holds \"3x\", which is not a number: it "
+        "reads as 3"}},
+      {"a hexadecimal number",
+       DataFile::GemData1,
+       [](Lines& l) { Line(l, 4) = "L04  Veiled       &H1F 2"; },
+       {"GemData1.dat line 4: UnitPrice (columns 16-22) holds \"&H1F\", which is not a number: "
+        "it reads as 31"}},
       {"a blank number field",
        DataFile::ImbuePoints,
        [](Lines& l) { Line(l, 5) = " 4  4  4  5  5  5"; },

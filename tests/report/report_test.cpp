@@ -157,6 +157,7 @@ TEST(Report, TextShowsNoControlCharacterAndAlignsByTerminalColumns) {
        "31mc",
        "a?b?31mc", 8},
       {"the first and last C1", "\xC2\x80\xC2\x9F", "??", 2},
+      {"the last two-byte character", "\xDF\xBF", "\xDF\xBF", 1},
       {"no-break space and e acute", "\xC2\xA0\xC3\xA9", "\xC2\xA0\xC3\xA9", 2},
       {"CJK", "\xE7\xBF\xA0\xE7\x8E\x89", "\xE7\xBF\xA0\xE7\x8E\x89", 4},
       {"fullwidth A, hangul", "\xEF\xBC\xA1\xEA\xB0\x80", "\xEF\xBC\xA1\xEA\xB0\x80", 4},
