@@ -12,6 +12,7 @@
 #include "common/error.h"
 #include "report/data_check.h"
 #include "report/report.h"
+#include "report/terminal_text.h"
 
 namespace gw::report {
 
@@ -27,8 +28,10 @@ constexpr const char* kHelp =
     "\n"
     "  --data DIR       read the five data files from DIR (default: the program's folder)\n"
     "  --format FORMAT  text (the default) or json\n"
-    "  --check-data     read the data files of DIR (or --data DIR, or the program's folder) as\n"
-    "                   start-up does and list what in them is probably a mistake\n"
+    "  --check-data [DIR]\n"
+    "                   instead of a report: read the data files of DIR (or --data DIR, or the\n"
+    "                   program's folder) as start-up does, and list what in them is probably\n"
+    "                   a mistake\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -65,8 +68,9 @@ int CheckData(const std::filesystem::path& folder, std::ostream& out, std::ostre
     err << KindName(e.kind()) << "\n\n" << e.detail() << "\n";
     return kBrokenData;
   }
+  // Findings quote the files' own bytes, which may be anything.
   for (const DataFinding& finding : findings)
-    out << Describe(finding) << "\n";
+    out << TerminalText(ShownText(Describe(finding))) << "\n";
   const std::string where = "the data files in " + folder.string();
   if (findings.empty()) {
     out << "No probable mistakes in " << where << ".\n";

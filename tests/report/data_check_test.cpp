@@ -114,6 +114,13 @@ TEST(CheckData, EachProbableMistakeIsNamedWithItsFileAndLine) {
         "reads as 0",
         "GemData2.dat line 14: Amount (columns 10-11) holds \"3x\", which is not a number: it "
         "reads as 3"}},
+      {"control characters and Latin-1 in a field",
+       DataFile::ImbuePoints,
+       [](Lines& l) { Line(l, 5) = " 4  4  4 \x1b\x85  5 \xe9  5"; },
+       {"ImbuePoints.dat line 5: 97% (columns 10-11) holds \"??\", which is not a number: it "
+        "reads as 0",
+        "ImbuePoints.dat line 5: 99% (columns 16-17) holds \"\xC3\xA9\", which is not a number: "
+        "it reads as 0"}},
       {"a hexadecimal number",
        DataFile::GemData1,
        [](Lines& l) { Line(l, 4) = "L04  Veiled       &H1F 2"; },
