@@ -144,6 +144,15 @@ TEST(ImportProblems, KeepTheFirstTwentyByLineWhateverOrderTheyComeIn) {
             0u);
   EXPECT_NE(message.find("line 20: bad\n\n... and 10 more."), std::string::npos);
   EXPECT_EQ(message.find("line 21"), std::string::npos);
+
+  // Twenty are all listed; one more is counted.
+  ImportProblems twenty;
+  for (int line = 1; line <= 20; ++line)
+    twenty.Add(line, "bad");
+  EXPECT_EQ(twenty.Message("h").substr(twenty.Message("h").size() - 13), "\nline 20: bad");
+  twenty.Add(21, "bad");
+  EXPECT_EQ(twenty.Message("h").substr(twenty.Message("h").size() - 30),
+            "\nline 20: bad\n\n... and 1 more.");
 }
 
 }  // namespace
