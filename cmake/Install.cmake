@@ -2,11 +2,21 @@
 # and gemwright-report) and their five data files share one folder, lib/gemwright-workshop/,
 # because each reads its data from the folder of its real executable (/proc/self/exe); bin/
 # holds a symbolic link to each. The desktop entry, the icon, the software centre's metainfo,
-# the man pages, the licence and the example item sets go where desktops and players look.
+# the man pages, the licence, the changelog and the example item sets go where desktops and
+# players look.
 
 set(GW_INSTALL_PROGRAM_DIR lib/gemwright-workshop)
 
 install(TARGETS gemwright-workshop gemwright-report RUNTIME DESTINATION ${GW_INSTALL_PROGRAM_DIR})
+# The compiler's version notes (.comment) are of no use in an installed program; Debian's own
+# packages drop them too.
+install(CODE "
+  foreach(gw_program IN ITEMS gemwright-workshop gemwright-report)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${GW_INSTALL_PROGRAM_DIR}/\${gw_program}\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+")
 list(TRANSFORM GW_DATA_FILES PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE gw_data_paths)
 install(FILES ${gw_data_paths} DESTINATION ${GW_INSTALL_PROGRAM_DIR})
 
@@ -25,10 +35,12 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/gemwright-workshop.desktop
   DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/gemwright-workshop.svg
   DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.gemwright.workshop.metainfo.xml
-  DESTINATION share/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/gemwright-workshop.1
-  ${PROJECT_SOURCE_DIR}/packaging/gemwright-report.1 DESTINATION share/man/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/gemwright-workshop)
+install(FILES ${GW_PACKAGING_DIR}/${GW_METAINFO} DESTINATION share/metainfo)
+install(FILES ${GW_PACKAGING_DIR}/gemwright-workshop.1.gz ${GW_PACKAGING_DIR}/gemwright-report.1.gz
+  DESTINATION share/man/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${GW_PACKAGING_DIR}/changelog.gz
+  DESTINATION share/doc/gemwright-workshop)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides
+  RENAME gemwright-workshop)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/full-set.txt ${PROJECT_SOURCE_DIR}/examples/README.md
   DESTINATION share/gemwright-workshop/examples)

@@ -11,7 +11,8 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A planner for players, not a game itself.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # CPack puts the summary above this as the package's one-line synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Gemwright Workshop plans the gems imbued into the nineteen items of a

@@ -1,6 +1,9 @@
 // Gemwright Workshop: plans gems for nineteen items of a character and prices them.
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,66 @@ constexpr const char* kHelp =
     "\n"
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n";
+
+constexpr const char* kNoWindow = "gemwright-workshop: cannot open a window: ";
+
+// While the application starts, Qt's platform messages are held back. When no platform can be
+// opened Qt would abort, with the advice to reinstall; instead the program ends with status 1 and
+// one line that gives the platform's own reason. When one opens, the held messages go out as
+// usual.
+class PlatformStart {
+ public:
+  PlatformStart() { previous_ = qInstallMessageHandler(&PlatformStart::Handle); }
+  ~PlatformStart() {
+    qInstallMessageHandler(previous_);
+    for (const Held& message : held_) {
+      const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
+      previous_(message.type, context, message.text);
+    }
+    held_.clear();
+  }
+  PlatformStart(const PlatformStart&) = delete;
+  PlatformStart& operator=(const PlatformStart&) = delete;
+
+ private:
+  struct Held {
+    QtMsgType type;
+    std::string category;
+    QString text;
+  };
+
+  static void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::string category = context.category != nullptr ? context.category : "";
+    if (type == QtFatalMsg) {
+      // The first platform message says why (no such plugin, no connection to the display);
+      // Qt's own closing message only that none could be started.
+      QString reason = text.section('\n', 0, 0);
+      for (const Held& message : held_) {
+        if (message.category.rfind("qt.qpa", 0) == 0) {
+          reason = message.text;
+          break;
+        }
+      }
+      std::fprintf(stderr, "%s%s\n", kNoWindow, reason.toLocal8Bit().constData());
+      std::_Exit(1);
+    }
+    if (category.rfind("qt.qpa", 0) == 0) {
+      held_.push_back({type, category, text});
+    } else {
+      previous_(type, context, text);
+    }
+  }
+
+  static inline QtMessageHandler previous_ = nullptr;
+  static inline std::vector<Held> held_;
+};
+
+// Without a platform chosen, Qt tries the X server and then gives up: say so plainly before
+// that, and how to give it one.
+bool NoDisplay() {
+  return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 }  // namespace
 
@@ -39,7 +102,13 @@ int main(int argc, char* argv[]) {
       break;
   }
 
+  if (NoDisplay()) {
+    std::cerr << kNoWindow << "no display (set DISPLAY or WAYLAND_DISPLAY)\n";
+    return 1;
+  }
+  std::optional<PlatformStart> platform_start(std::in_place);
   QApplication app(argc, argv);
+  platform_start.reset();
   QApplication::setApplicationName("Gemwright Workshop");
   gw::qt::ApplyProgramLook();
 

@@ -8,7 +8,7 @@ file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
   RESULT_VARIABLE result OUTPUT_QUIET)
 foreach(file IN ITEMS share/icons/hicolor/scalable/apps/gemwright-workshop.svg
-    share/man/man1/gemwright-report.1 share/doc/gemwright-workshop/copyright)
+    share/man/man1/gemwright-report.1.gz share/doc/gemwright-workshop/copyright)
   if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "cmake --install (${result}) did not install ${PREFIX}/${file}")
   endif()

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/text.h"
+#include "report/terminal_text.h"
 
 namespace gw::report {
 
@@ -70,17 +71,12 @@ bool IsControl(unsigned char c) {
 
 // A figure for the text format: as shown, control characters as "?".
 std::string Printable(const std::string& bytes) {
-  std::string text = ShownText(bytes);
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return IsControl(c); }, '?');
-  return text;
+  return TerminalText(ShownText(bytes));
 }
 
-// Characters, not bytes, so that names outside ASCII still line up.
+// Terminal columns, not bytes, so that names outside ASCII still line up.
 size_t Width(const std::string& utf8) {
-  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return DisplayWidth(utf8);
 }
 
 std::string PadRight(const std::string& text, size_t width) {
@@ -125,7 +121,8 @@ void WriteJsonString(std::ostream& out, const std::string& bytes) {
   out << '"';
 }
 
-std::string Number(int value) {
+template <class Integer>
+std::string Number(Integer value) {
   char buffer[16];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
@@ -166,7 +163,8 @@ Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
   report.panels.push_back({Trimmed(w.fraPower.caption), {{Of(w.lblPower), Of(w.lblPowVal)}}});
   report.panels.push_back(PanelOf(w.fraForuc, w.lblFocus, w.lblFocusVal));
   report.panels.push_back(PanelOf(w.fraSkills, w.lblSkill, w.lblSkillVal));
-  report.skipped = skipped.all();
+  report.skipped = skipped.first();
+  report.skipped_more = skipped.more();
   return report;
 }
 
@@ -249,6 +247,7 @@ void WriteText(std::ostream& out, const Report& report) {
     out << "\nSkipped values:\n";
     for (const ImportProblem& problem : report.skipped)
       out << "  line " << Number(problem.line) << ": " << Printable(problem.reason) << "\n";
+    if (report.skipped_more > 0) out << "  ... and " << Number(report.skipped_more) << " more\n";
   }
 }
 
@@ -311,7 +310,8 @@ void WriteJson(std::ostream& out, const Report& report) {
     WriteJsonString(out, report.skipped[s].reason);
     out << "}";
   }
-  out << (report.skipped.empty() ? "]\n}\n" : "\n  ]\n}\n");
+  out << (report.skipped.empty() ? "],\n" : "\n  ],\n");
+  out << "  \"skipped_more\": " << Number(report.skipped_more) << "\n}\n";
 }
 
 }  // namespace gw::report

@@ -47,7 +47,9 @@ struct Panel {
 struct Report {
   std::vector<ItemFigures> items;
   std::vector<Panel> panels;
+  // The first skipped values by line, and how many more there were.
   std::vector<ImportProblem> skipped;
+  size_t skipped_more = 0;
 };
 
 // Reads every figure from the window as it stands.
@@ -58,7 +60,7 @@ Report Collect(const ui::MainWindow& window, const ImportProblems& skipped);
 std::string ShownText(const std::string& bytes);
 
 // Aligned text, one block per item (one line for an item without gems); control characters of
-// names show as "?".
+// names show as "?", and columns are aligned by the width a terminal gives each character.
 void WriteText(std::ostream& out, const Report& report);
 // One JSON object, UTF-8, every string escaped.
 void WriteJson(std::ostream& out, const Report& report);

@@ -1,17 +1,26 @@
 #include "report/run_report.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 
 #include "app/command_line.h"
 #include "app/main_form.h"
 #include "common/error.h"
+#include "report/data_check.h"
 #include "report/report.h"
+#include "report/terminal_text.h"
 
 namespace gw::report {
 
 namespace {
 
-constexpr const char* kUsage = "Usage: gemwright-report [--data DIR] [--format text|json] FILE\n";
+constexpr const char* kUsage =
+    "Usage: gemwright-report [--data DIR] [--format text|json] FILE\n"
+    "       gemwright-report --check-data [DIR]\n";
 
 constexpr const char* kHelp =
     "Prints the plan that the item set FILE gives: each of the nineteen items with its gems,\n"
@@ -19,12 +28,17 @@ constexpr const char* kHelp =
     "\n"
     "  --data DIR       read the five data files from DIR (default: the program's folder)\n"
     "  --format FORMAT  text (the default) or json\n"
+    "  --check-data [DIR]\n"
+    "                   instead of a report: read the data files of DIR (or --data DIR, or the\n"
+    "                   program's folder) as start-up does, and list what in them is probably\n"
+    "                   a mistake\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
     "Exit status: 0 imported; 3 imported, but some values were skipped (also listed on\n"
     "standard error); 2 usage error, or FILE not imported (unreadable, no ITEM lines,\n"
-    "nothing set); 1 a data file is missing or broken.\n";
+    "nothing set); 1 a data file is missing or broken, or standard output could not be\n"
+    "written. With --check-data: 0 no findings, 4 findings, 1 start-up refuses the files.\n";
 
 int UsageError(std::ostream& err, const std::string& error) {
   err << "gemwright-report: " << error << "\n"
@@ -32,11 +46,57 @@ int UsageError(std::ostream& err, const std::string& error) {
   return kNotImported;
 }
 
+// Start-up's reading of the data files; false, with the message the window program shows in its
+// message box, when it refuses them.
+bool LoadData(MainForm& form, std::ostream& err) {
+  try {
+    form.Form_Load();
+  } catch (const RuntimeError& e) {
+    err << KindName(e.kind()) << "\n\n" << e.detail() << "\n";
+    return false;
+  }
+  return true;
+}
+
+int CheckData(const std::filesystem::path& folder, std::ostream& out, std::ostream& err) {
+  MainForm form(folder);
+  if (!LoadData(form, err)) return kBrokenData;
+  std::vector<DataFinding> findings;
+  try {
+    findings = CheckDataFiles(folder);
+  } catch (const RuntimeError& e) {  // a file taken away since start-up's reading
+    err << KindName(e.kind()) << "\n\n" << e.detail() << "\n";
+    return kBrokenData;
+  }
+  // Findings quote the files' own bytes, which may be anything.
+  for (const DataFinding& finding : findings)
+    out << TerminalText(ShownText(Describe(finding))) << "\n";
+  const std::string where = "the data files in " + folder.string();
+  if (findings.empty()) {
+    out << "No probable mistakes in " << where << ".\n";
+    return kImported;
+  }
+  out << std::to_string(findings.size())
+      << (findings.size() == 1 ? " probable mistake in " : " probable mistakes in ") << where
+      << ".\n";
+  return kDataFindings;
+}
+
 }  // namespace
 
 int RunReport(const std::vector<std::string>& args, const std::filesystem::path& program_folder,
               std::ostream& out, std::ostream& err) {
-  const CommandLine line = ParseCommandLine(args, {"--data", "--format"});
+  // "--check-data" takes its folder as the one argument that is no option.
+  std::vector<std::string> rest;
+  bool check_data = false;
+  for (const std::string& arg : args) {
+    if (arg == "--check-data" && std::find(rest.begin(), rest.end(), "--") == rest.end()) {
+      check_data = true;
+    } else {
+      rest.push_back(arg);
+    }
+  }
+  const CommandLine line = ParseCommandLine(rest, {"--data", "--format"});
   switch (line.action) {
     case CommandAction::Help:
       out << kUsage << kHelp;
@@ -49,22 +109,25 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
     case CommandAction::Run:
       break;
   }
-  if (line.files.empty()) return UsageError(err, "no FILE given");
+  const auto data = line.values.find("--data");
   const auto format = line.values.find("--format");
+  if (check_data) {
+    if (format != line.values.end()) return UsageError(err, "--check-data takes no --format");
+    if (!line.files.empty() && data != line.values.end())
+      return UsageError(err, "give the data folder as DIR or as --data DIR, not both");
+    return CheckData(!line.files.empty()         ? std::filesystem::path(line.files.front())
+                     : data != line.values.end() ? std::filesystem::path(data->second)
+                                                 : program_folder,
+                     out, err);
+  }
+  if (line.files.empty()) return UsageError(err, "no FILE given");
   const bool json = format != line.values.end() && format->second == "json";
   if (format != line.values.end() && !json && format->second != "text") {
     return UsageError(err, "unknown format '" + format->second + "' (text or json)");
   }
-  const auto data = line.values.find("--data");
 
   MainForm form(data != line.values.end() ? std::filesystem::path(data->second) : program_folder);
-  try {
-    form.Form_Load();
-  } catch (const RuntimeError& e) {
-    // The same text the window program shows in its message box.
-    err << KindName(e.kind()) << "\n\n" << e.detail() << "\n";
-    return kBrokenData;
-  }
+  if (!LoadData(form, err)) return kBrokenData;
   const ImportOutcome outcome = form.OpenItemSet(line.files.front());
   if (outcome.status != ImportStatus::Imported &&
       outcome.status != ImportStatus::ImportedWithSkips) {
@@ -82,6 +145,22 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
     return kImportedWithSkips;
   }
   return kImported;
+}
+
+bool WriteOutput(int fd, std::string_view text, std::ostream& err) {
+  while (!text.empty()) {
+    const ssize_t written = write(fd, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const int cause = written < 0 ? errno : EIO;
+      if (cause != EPIPE)
+        err << "gemwright-report: cannot write to standard output: " << std::strerror(cause)
+            << "\n";
+      return false;
+    }
+    text.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
 }
 
 }  // namespace gw::report

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "common/convert.h"
 #include "data/data_files.h"
@@ -30,7 +33,7 @@ class ReadItemSetTest : public ::testing::Test {
   ItemSetReading Read(const std::string& text) { return ReadItemSet(text, tables); }
   static std::string Reasons(const ItemSetReading& r) {
     std::string text;
-    for (const ImportProblem& p : r.problems.all())
+    for (const ImportProblem& p : r.problems.first())
       text += std::to_string(p.line) + ": " + p.reason + "\n";
     return text;
   }
@@ -112,7 +115,36 @@ TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndValuesBeyondTheirLimitsAreRe
   EXPECT_EQ(flags, "11 11 11 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 ");
 }
 
-TEST(ImportProblems, TheMessageListsTwentyByLineThenCountsTheRest) {
+TEST(ImportProblems, KeepTheFirstTwentyByLineWhateverOrderTheyComeIn) {
+  // The transfer reports after the whole file was read, at lines before the reader's last ones;
+  // one line may be reported more than once. What is kept must be what a stable sort of them
+  // all by line would put first.
+  std::mt19937 random(20);
+  for (int round = 0; round < 300; ++round) {
+    const int count = std::uniform_int_distribution<int>(0, 60)(random);
+    const int lines = std::uniform_int_distribution<int>(1, 80)(random);
+    ImportProblems problems;
+    std::vector<ImportProblem> all;
+    for (int i = 0; i < count; ++i) {
+      const int line = std::uniform_int_distribution<int>(1, lines)(random);
+      all.push_back({line, std::to_string(i)});
+      problems.Add(line, std::to_string(i));
+    }
+    std::stable_sort(all.begin(), all.end(), [](const ImportProblem& a, const ImportProblem& b) {
+      return a.line < b.line;
+    });
+    all.resize(std::min(all.size(), ImportProblems::kKept));
+    std::string expected, kept;
+    for (const ImportProblem& p : all)
+      expected += std::to_string(p.line) + ":" + p.reason + " ";
+    for (const ImportProblem& p : problems.first())
+      kept += std::to_string(p.line) + ":" + p.reason + " ";
+    ASSERT_EQ(kept, expected) << "round " << round;
+    ASSERT_EQ(problems.count(), static_cast<size_t>(count));
+    ASSERT_EQ(problems.more(), static_cast<size_t>(count) - all.size());
+    ASSERT_EQ(problems.empty(), count == 0);
+  }
+
   ImportProblems problems;
   for (int line = 30; line >= 1; --line)
     problems.Add(line, "bad");
@@ -122,6 +154,15 @@ TEST(ImportProblems, TheMessageListsTwentyByLineThenCountsTheRest) {
             0u);
   EXPECT_NE(message.find("line 20: bad\n\n... and 10 more."), std::string::npos);
   EXPECT_EQ(message.find("line 21"), std::string::npos);
+
+  // Twenty are all listed; one more is counted.
+  ImportProblems twenty;
+  for (int line = 1; line <= 20; ++line)
+    twenty.Add(line, "bad");
+  EXPECT_EQ(twenty.Message("h").substr(twenty.Message("h").size() - 13), "\nline 20: bad");
+  twenty.Add(21, "bad");
+  EXPECT_EQ(twenty.Message("h").substr(twenty.Message("h").size() - 30),
+            "\nline 20: bad\n\n... and 1 more.");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/main_form.h"
 #include "common/text.h"
 #include "report/run_report.h"
+#include "report/terminal_text.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 
@@ -137,6 +138,88 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
   EXPECT_NE(RunWith({"--format", "json", skips})
                 .out.find("\"skipped\": [\n    {\"line\": 2, \"reason\": \"item number 30"),
             std::string::npos);
+}
+
+TEST(Report, SkippedValuesAreTheFirstTwentyByLineAndACountOfTheRest) {
+  // The reader refuses lines 3 to 27; the transfer, which runs after it, refuses line 2.
+  test::TempFolder folder;
+  std::string text = "ITEM00_PLAYER_MADE=1\nITEM00_GEM0_LEVEL=12\n";
+  for (int i = 0; i < 25; ++i)
+    text += "ITEM30_LEVEL=1\n";
+  const std::string file = folder.Write("many.txt", text).string();
+
+  const Outcome shown = RunWith({file});
+  EXPECT_EQ(shown.status, kImportedWithSkips);
+  const size_t listed = shown.out.find("\nSkipped values:\n");
+  ASSERT_NE(listed, std::string::npos);
+  std::string expected =
+      "\nSkipped values:\n  line 2: gem level 12 is outside 0..9 for a crafted item\n";
+  for (int line = 3; line <= 21; ++line)
+    expected += "  line " + std::to_string(line) + ": item number 30 is outside 0..18\n";
+  EXPECT_EQ(shown.out.substr(listed), expected + "  ... and 6 more\n");
+  EXPECT_NE(shown.err.find("line 21: item number 30 is outside 0..18\n\n... and 6 more."),
+            std::string::npos);
+
+  const std::string json = RunWith({"--format", "json", file}).out;
+  EXPECT_NE(json.find("\"skipped\": [\n    {\"line\": 2, \"reason\": \"gem level 12"),
+            std::string::npos);
+  EXPECT_NE(json.find("{\"line\": 21, \"reason\": \"item number 30 is outside 0..18\"}\n  ],\n"
+                      "  \"skipped_more\": 6\n}\n"),
+            std::string::npos);
+}
+
+TEST(Report, TextShowsNoControlCharacterAndAlignsByTerminalColumns) {
+  const struct {
+    const char* name;
+    std::string text, shown;
+    size_t width;
+  } rows[] = {
+      {"plain", "Jade", "Jade", 4},
+      {"C0 and DEL", "a\x01\x1b[2J\x7f", "a??[2J?", 7},
+      {"C1: NEL and CSI",
+       "a\xC2\x85"
+       "b\xC2\x9B"
+       "31mc",
+       "a?b?31mc", 8},
+      {"the first and last C1", "\xC2\x80\xC2\x9F", "??", 2},
+      {"the last two-byte character", "\xDF\xBF", "\xDF\xBF", 1},
+      {"no-break space and e acute", "\xC2\xA0\xC3\xA9", "\xC2\xA0\xC3\xA9", 2},
+      {"CJK", "\xE7\xBF\xA0\xE7\x8E\x89", "\xE7\xBF\xA0\xE7\x8E\x89", 4},
+      {"fullwidth A, hangul", "\xEF\xBC\xA1\xEA\xB0\x80", "\xEF\xBC\xA1\xEA\xB0\x80", 4},
+      {"emoji past U+FFFF", "\xF0\x9F\x92\x8E!", "\xF0\x9F\x92\x8E!", 3},
+      {"combining acute", "e\xCC\x81", "e\xCC\x81", 1},
+      {"not UTF-8", "\xFF\xC2", "\xFF\xC2", 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(TerminalText(row.text), row.shown);
+    EXPECT_EQ(DisplayWidth(row.text), row.width);
+  }
+
+  // Two items whose gem names take the same number of characters but not of columns.
+  Report report;
+  for (const char* gem_name : {"\xE7\xBF\xA0\xE7\x8E\x89 Stone", "Jade Stone Big"}) {
+    ItemFigures item;
+    item.tab = report.items.empty() ? "Chest" : "Arms";
+    item.name.text = "x\xC2\x85y";
+    item.gems[0] = {{"", "Stat"},   {"", "Strength"}, {"", "1"}, {"", "94%"},
+                    {"", gem_name}, {"", "1g 0s 0c"}, {"", "1"}};
+    for (size_t g = 1; g < item.gems.size(); ++g)
+      item.gems[g].type.text = "Unused";
+    report.items.push_back(item);
+  }
+  std::ostringstream out;
+  WriteText(out, report);
+  const std::string text = out.str();
+  EXPECT_EQ(text.find("Chest: \"x?y\", level"), 0u) << text;
+  EXPECT_NE(
+      text.find(
+          "  Gem 1  Stat    Strength  1  94%  \xE7\xBF\xA0\xE7\x8E\x89 Stone      1g 0s 0c  1\n"),
+      std::string::npos)
+      << text;
+  EXPECT_NE(text.find("  Gem 1  Stat    Strength  1  94%  Jade Stone Big  1g 0s 0c  1\n"),
+            std::string::npos)
+      << text;
 }
 
 }  // namespace
