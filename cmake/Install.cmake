@@ -40,7 +40,5 @@ install(FILES ${GW_PACKAGING_DIR}/gemwright-workshop.1.gz ${GW_PACKAGING_DIR}/ge
   DESTINATION share/man/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${GW_PACKAGING_DIR}/changelog.gz
   DESTINATION share/doc/gemwright-workshop)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides
-  RENAME gemwright-workshop)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/full-set.txt ${PROJECT_SOURCE_DIR}/examples/README.md
   DESTINATION share/gemwright-workshop/examples)
