@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 
 #include "qt/qt_text.h"
+#include "qt/shaped_text.h"
 #include "qt/tab_strip.h"
 #include "qt/window_view_binding.h"
 
@@ -46,9 +47,8 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
 // instead of the text, which would silence the figure.
 void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
   const int room = label.contentsRect().width() - 2 * label.margin();
-  const QFontMetrics metrics = label.fontMetrics();
-  const bool fits = metrics.horizontalAdvance(caption) <= room;
-  label.setText(fits ? caption : metrics.elidedText(caption, Qt::ElideRight, room));
+  const bool fits = CaptionAdvance(label.font(), caption) <= room;  // the shaping paint reuses
+  label.setText(fits ? caption : label.fontMetrics().elidedText(caption, Qt::ElideRight, room));
   label.setToolTip(fits ? QString() : caption);
   if (accessible_name.empty()) return;
   QString name = ToQString(accessible_name);

@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "qt/shaped_text.h"
+
 namespace gw::qt {
 
 namespace {
@@ -261,6 +263,17 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
     }
   }
   QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ProgramStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                const QPalette& palette, bool enabled, const QString& text,
+                                QPalette::ColorRole role) const {
+  if (text.isEmpty()) return;
+  const QPen pen = painter->pen();
+  if (role != QPalette::NoRole) painter->setPen(QPen(palette.brush(role), pen.widthF()));
+  const bool drawn = DrawCaption(*painter, rect, flags, text);
+  painter->setPen(pen);
+  if (!drawn) QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
 }
 
 QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,

@@ -18,6 +18,10 @@ class ProgramStyle : public QProxyStyle {
                      const QWidget* widget) const override;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override;
+  // Every caption a widget draws through the style, from a layout shaped once for its text.
+  void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                    bool enabled, const QString& text,
+                    QPalette::ColorRole role = QPalette::NoRole) const override;
   // Combo boxes get an arrow a few pixels narrower and that much more room for their text.
   QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                        const QWidget* widget) const override;

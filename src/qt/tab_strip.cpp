@@ -8,6 +8,8 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "qt/shaped_text.h"
+
 namespace gw::qt {
 
 TabButton::TabButton(TabStrip* strip, int index, const QString& caption)
@@ -19,7 +21,7 @@ TabButton::TabButton(TabStrip* strip, int index, const QString& caption)
 }
 
 int TabButton::NaturalWidth() const {
-  return fontMetrics().horizontalAdvance(text()) + 2 * kPadding;
+  return CaptionAdvance(font(), text()) + 2 * kPadding;
 }
 
 void TabButton::paintEvent(QPaintEvent*) {
