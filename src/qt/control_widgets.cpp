@@ -1,5 +1,6 @@
 // The per-kind half of the renderer: which Qt widget shows each kind of logical control, how
 // the player's input on it reaches the model, and how the model's state is shown on it.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -209,11 +211,13 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   // Our own line edit, so that we hear it finish editing before the combo box does: the combo
   // box's own handler of that signal is connected by setLineEdit, and slots run in the order
   // they were connected.
-  // It comes with a bare completer of its own: then the box builds neither a completer nor its
-  // drop-down list at once (it builds the list when first opened), which made an editable box
-  // cost as much as twenty plain ones at start-up.
+  // It comes with a bare completer: then the box builds neither a completer nor its drop-down
+  // list at once (it builds the list when first opened), which made an editable box cost as much
+  // as twenty plain ones at start-up. The box lets go of it again below, so one serves them all.
+  static QPointer<QCompleter> bare;
+  if (bare == nullptr) bare = new QCompleter(qApp);
   auto* edit = new QLineEdit(&box);
-  edit->setCompleter(new QCompleter(edit));
+  edit->setCompleter(bare);
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
   box.setLineEdit(edit);
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = false; });
