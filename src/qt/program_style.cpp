@@ -10,17 +10,20 @@
 #include <algorithm>
 
 #include "qt/shaped_text.h"
+#include "qt/tab_strip.h"
 
 namespace gw::qt {
 
 namespace {
 
-// Fusion's shades. Frames are black or white laid thinly over what lies below them, so that they
-// suit any background (the window, a tab page, a group box inside a page).
-constexpr QColor kGroupBoxLine(0, 0, 0, 26);
-constexpr QColor kGroupBoxInnerLight(0, 0, 0, 7);
-constexpr QColor kGroupBoxInnerDark(0, 0, 0, 6);
-constexpr QColor kGroupBoxInside(0, 0, 0, 3);
+// Fusion's shades. Small parts are drawn in black or white laid thinly over what lies below them.
+// A group box is drawn in opaque shades of what lies below it instead: Qt hands a translucent
+// fill of many rows (a tall frame, minus the widgets inside it) to its thread pool in pieces and
+// waits for them, which cost more than the fill.
+constexpr int kGroupBoxLine = 26;  // the darkening, as the alpha of black laid over the background
+constexpr int kGroupBoxInnerLight = 7;
+constexpr int kGroupBoxInnerDark = 6;
+constexpr int kGroupBoxInside = 3;
 constexpr QColor kTopShadow(0, 0, 0, 18);
 constexpr QColor kInnerContrast(255, 255, 255, 30);
 constexpr QColor kTabFrameShadow(0, 0, 0, 15);
@@ -45,6 +48,21 @@ QColor ButtonColor(const QPalette& palette) {
 
 QColor TabFrameColor(const QPalette& palette) {
   return ButtonColor(palette).lighter(104);
+}
+
+// `color` with black of `alpha` laid over it.
+QColor Darkened(const QColor& color, int alpha) {
+  auto channel = [alpha](int value) { return (value * (255 - alpha) + 127) / 255; };
+  return QColor(channel(color.red()), channel(color.green()), channel(color.blue()));
+}
+
+// What shows behind a widget that draws no background of its own: the page colour on the pages
+// of a tab strip, which paints it below its tabs, and the window's colour elsewhere.
+QColor BackgroundBehind(const QWidget* widget, const QPalette& palette) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (dynamic_cast<const TabStrip*>(w) != nullptr) return TabFrameColor(palette);
+  }
+  return palette.window().color();
 }
 
 void HorizontalLine(QPainter& painter, int left, int right, int y, const QColor& color) {
@@ -86,12 +104,15 @@ void DrawGroupBoxFrame(const QStyle& style, const QStyleOption& option, QPainter
   // Fusion's picture of the frame leaves its first column and row clear.
   const QRect r = option.rect.adjusted(1, top_margin + 1, 0, 0);
   if (r.width() < 4 || r.height() < 4) return;
-  CutCornerOutline(painter, r, kGroupBoxLine);
-  HorizontalLine(painter, r.left() + 1, r.right() - 1, r.top() + 1, kGroupBoxInnerLight);
-  VerticalLine(painter, r.left() + 1, r.top() + 2, r.bottom() - 1, kGroupBoxInnerLight);
-  HorizontalLine(painter, r.left() + 2, r.right() - 1, r.bottom() - 1, kGroupBoxInnerDark);
-  VerticalLine(painter, r.right() - 1, r.top() + 2, r.bottom() - 2, kGroupBoxInnerDark);
-  painter.fillRect(r.adjusted(2, 2, -2, -2), kGroupBoxInside);
+  const QColor behind = BackgroundBehind(widget ? widget->parentWidget() : nullptr, option.palette);
+  const QColor light = Darkened(behind, kGroupBoxInnerLight);
+  const QColor dark = Darkened(behind, kGroupBoxInnerDark);
+  CutCornerOutline(painter, r, Darkened(behind, kGroupBoxLine));
+  HorizontalLine(painter, r.left() + 1, r.right() - 1, r.top() + 1, light);
+  VerticalLine(painter, r.left() + 1, r.top() + 2, r.bottom() - 1, light);
+  HorizontalLine(painter, r.left() + 2, r.right() - 1, r.bottom() - 1, dark);
+  VerticalLine(painter, r.right() - 1, r.top() + 2, r.bottom() - 2, dark);
+  painter.fillRect(r.adjusted(2, 2, -2, -2), Darkened(behind, kGroupBoxInside));
 }
 
 void DrawLineEditPanel(const QStyleOption& option, QPainter& painter, bool framed) {
