@@ -89,6 +89,10 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
     }
     case ControlKind::ComboBox: {
       auto* w = new QComboBox(parent);
+      // The wheel takes no focus to a list, and changes a list only while it has the focus: see
+      // eventFilter.
+      w->setFocusPolicy(Qt::StrongFocus);
+      w->installEventFilter(this);
       if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
       // Only the player's choice: setting the index from the model raises no `activated`.
       connect(w, &QComboBox::activated, this, [this, run, c, &b](int index) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QtWidgets>
 #include <functional>
@@ -385,6 +386,67 @@ TEST_F(ProgramTest, TypedTextIsNeverAChoiceInAnyEditableListButTheArrowKeysChoos
   EXPECT_NE(w.lblResVal[0].Caption(), "0");  // the cascade reaches the screen
   ExpectShown({&w.lblGemCost[75], &w.lblGemName[75], &w.lblGemPoint[75], &w.lblResVal[0],
                &w.cboEffect[75], &w.cboAmount[75], &w.lblOverc[18], &w.lblImbPoint[18]});
+}
+
+TEST_F(ProgramTest, TheWheelChangesAClosedListOnlyWhileItHasTheKeyboardFocus) {
+  Activate();
+  program.gate().Run([&] { model().cboType[0].SetListIndex(1); });  // a stat: amounts to choose
+  QWidget* top = program.main_window();
+  // One notch down over the middle of a widget, delivered as the window system delivers it: to
+  // the innermost widget there, passed on to what holds it while nobody takes it.
+  auto wheel_over = [top](QWidget* widget) {
+    const QPoint at = widget->mapTo(top, widget->rect().center());
+    QWidget* target = top->childAt(at);
+    const QPoint local = target->mapFrom(top, at);
+    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(target, &wheel);  // as QTest delivers input: sendEvent would make it synthetic
+  };
+  const ui::MainWindow& w = model();
+  const struct {
+    const char* list;
+    bool focused;
+    const ui::ComboBox& logical;
+    const ui::VScrollBar* panel;  // the scrolling panel holding the list, if any
+  } cases[] = {
+      {"cboFocusPri(0)", false, w.cboFocusPri[0], &w.VScrollFoc},
+      {"cboSkillPri(1)", false, w.cboSkillPri[1], &w.VScrollSki},
+      {"cboType(0)", false, w.cboType[0], nullptr},
+      {"cboAmount(0)", false, w.cboAmount[0], nullptr},  // an editable list: its text box
+      {"cboLevel", false, w.cboLevel, nullptr},
+      {"cboType(0)", true, w.cboType[0], nullptr},
+      {"cboAmount(0)", true, w.cboAmount[0], nullptr},
+      {"cboSkillPri(1)", true, w.cboSkillPri[1], &w.VScrollSki},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.list) + (c.focused ? ", focused" : ", not focused"));
+    program.gate().Run([&] {
+      model().VScrollFoc.SetValue(0);
+      model().VScrollSki.SetValue(0);
+    });
+    auto* list = Find<QComboBox>(c.list);
+    if (c.focused) {
+      list->setFocus();
+    } else {
+      Find("txtCLevel")->setFocus();
+    }
+    const std::string before = test::Snapshot(model());
+    const int choice = c.logical.ListIndex();
+    wheel_over(list);
+    if (c.focused) {
+      EXPECT_EQ(c.logical.ListIndex(), choice + 1);
+      EXPECT_EQ(list->currentIndex(), choice + 1);
+    } else {
+      EXPECT_EQ(c.logical.ListIndex(), choice);
+      EXPECT_EQ(list->currentIndex(), choice);
+    }
+    if (c.panel != nullptr) {
+      EXPECT_EQ(c.panel->Value() > 0, !c.focused);  // the panel scrolls instead
+    } else if (!c.focused) {
+      EXPECT_EQ(test::Snapshot(model()), before);  // nothing happens
+    }
+  }
 }
 
 }  // namespace
