@@ -449,5 +449,52 @@ TEST_F(ProgramTest, TheWheelChangesAClosedListOnlyWhileItHasTheKeyboardFocus) {
   }
 }
 
+TEST_F(ProgramTest, CtrlTabAndCtrlPageDownSwitchItemTabsWhereverTheFocusIs) {
+  Activate();
+  program.gate().Run([&] { model().cboType[0].SetListIndex(1); });
+  const ui::MainWindow& w = model();
+  const int effect = w.cboEffect[0].ListIndex();
+  const struct {
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tab;  // the item tab afterwards
+  } steps[] = {
+      {"cboEffect(0)", Qt::Key_PageDown, Qt::ControlModifier, 1},
+      {"txtItemName(1)", Qt::Key_Tab, Qt::ControlModifier, 2},
+      {"cboLevel", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+      {"txtCLevel", Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+      {"SSTab1 tab 0", Qt::Key_PageUp, Qt::ControlModifier, ui::kItemCount - 1},  // round the end
+      {"cboFocusPri(2)", Qt::Key_PageDown, Qt::ControlModifier, 0},
+      {"txtItemName(0)", Qt::Key_PageDown, Qt::ShiftModifier, 0},  // not a tab key
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.focus);
+    QWidget* focus = Find(step.focus);
+    focus->setFocus();
+    ASSERT_TRUE(focus->hasFocus());
+    QTest::keyClick(focus, step.key, step.modifiers);
+    EXPECT_EQ(w.SSTab1.Tab(), step.tab);
+    // The same change as a click on the tab: its page shows, its tab is the chosen one.
+    EXPECT_TRUE(Find("fraItem(" + std::to_string(step.tab) + ")")->isVisible());
+    EXPECT_TRUE(Find<TabButton>("SSTab1 tab " + std::to_string(step.tab))->isChecked());
+  }
+  EXPECT_EQ(w.cboEffect[0].ListIndex(), effect);  // the list kept its choice
+  EXPECT_EQ(w.txtItemName[1].Text(), "");         // and no text box took a tab
+
+  // The keys of a modal window above it are that window's.
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 11"), Qt::LeftButton);
+  while_modal = [&](QDialog& dialog) {
+    QWidget* list = qt::Find(&dialog, "cboType(0)");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_PageDown, Qt::ControlModifier);
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdSearch"), Qt::LeftButton);
+  EXPECT_EQ(modal_runs, 1);
+  EXPECT_EQ(w.SSTab1.Tab(), 11);
+  EXPECT_TRUE(shown.empty());
+}
+
 }  // namespace
 }  // namespace gw::qt
