@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabBar>
 #include <algorithm>
@@ -230,10 +229,12 @@ void DrawTabFrame(const QStyleOption& option, QPainter& painter) {
 
 }  // namespace
 
-ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+ProgramStyle::ProgramStyle()
+    : over_fusion_(baseStyle()->name().compare(u"fusion", Qt::CaseInsensitive) == 0) {}
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
+  if (!over_fusion_) return QProxyStyle::drawPrimitive(element, option, painter, widget);
   switch (element) {
     case PE_FrameGroupBox:
       DrawGroupBoxFrame(*this, *option, *painter, widget);
@@ -266,6 +267,7 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
+  if (!over_fusion_) return QProxyStyle::drawControl(element, option, painter, widget);
   if (element == CE_ShapedFrame) {
     if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
       const bool shaded = frame->state & (State_Sunken | State_Raised);
@@ -289,6 +291,9 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
 void ProgramStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                                 const QPalette& palette, bool enabled, const QString& text,
                                 QPalette::ColorRole role) const {
+  if (!over_fusion_) {
+    return QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+  }
   if (text.isEmpty()) return;
   const QPen pen = painter->pen();
   if (role != QPalette::NoRole) painter->setPen(QPen(palette.brush(role), pen.widthF()));
