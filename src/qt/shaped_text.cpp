@@ -1,5 +1,6 @@
 #include "qt/shaped_text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QTextLayout>
@@ -50,8 +51,20 @@ struct FontTexts {
 // Captions come and go as the figures change; past this many a font's texts start afresh.
 constexpr qsizetype kMaxTextsPerFont = 4096;
 
-const ShapedText& Shaped(const QFont& font, const QString& text) {
+std::vector<FontTexts>& Fonts() {
   static std::vector<FontTexts> fonts;
+  return fonts;
+}
+
+// The layouts hold font engines, which must go while the application that made them still is.
+void ForgetAll() {
+  Fonts().clear();
+}
+
+const ShapedText& Shaped(const QFont& font, const QString& text) {
+  static const bool forgotten_at_exit = (qAddPostRoutine(&ForgetAll), true);
+  Q_UNUSED(forgotten_at_exit);
+  std::vector<FontTexts>& fonts = Fonts();
   auto found = std::find_if(fonts.begin(), fonts.end(),
                             [&](const FontTexts& entry) { return entry.font == font; });
   if (found == fonts.end()) {
