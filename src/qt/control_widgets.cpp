@@ -49,7 +49,7 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
 // instead of the text, which would silence the figure.
 void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
   const int room = label.contentsRect().width() - 2 * label.margin();
-  const bool fits = CaptionAdvance(label.font(), caption) <= room;  // the shaping paint reuses
+  const bool fits = CaptionAdvance(label.font(), caption) <= room;  // shaped once, paint included
   label.setText(fits ? caption : label.fontMetrics().elidedText(caption, Qt::ElideRight, room));
   label.setToolTip(fits ? QString() : caption);
   if (accessible_name.empty()) return;
@@ -89,8 +89,7 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
     }
     case ControlKind::ComboBox: {
       auto* w = new QComboBox(parent);
-      // The wheel takes no focus to a list, and changes a list only while it has the focus: see
-      // eventFilter.
+      // The wheel gives a list no focus, and changes it only while it has the focus (eventFilter).
       w->setFocusPolicy(Qt::StrongFocus);
       w->installEventFilter(this);
       if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
