@@ -55,10 +55,14 @@ QColor Darkened(const QColor& color, int alpha) {
   return QColor(channel(color.red()), channel(color.green()), channel(color.blue()));
 }
 
-// What shows behind a widget that draws no background of its own: the page colour on the pages
-// of a tab strip, which paints it below its tabs, and the window's colour elsewhere.
+// What shows behind a widget that draws no background of its own: the inside of a group box
+// that holds it, the page colour on the pages of a tab strip (which paints it below its tabs),
+// and the window's colour elsewhere.
 QColor BackgroundBehind(const QWidget* widget, const QPalette& palette) {
   for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (qobject_cast<const QGroupBox*>(w) != nullptr) {
+      return Darkened(BackgroundBehind(w->parentWidget(), palette), kGroupBoxInside);
+    }
     if (dynamic_cast<const TabStrip*>(w) != nullptr) return TabFrameColor(palette);
   }
   return palette.window().color();
