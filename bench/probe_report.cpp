@@ -15,6 +15,13 @@
 #include <utility>
 #include <vector>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(name)
+#endif
+
 namespace gw::bench {
 
 namespace {
@@ -71,10 +78,16 @@ double SinceStartMs() {
   return static_cast<double>(Now(start.clock) - start.start_ns) / 1e6;
 }
 
+// The CPU time of the whole process, every thread included, in milliseconds.
+double CpuMs() {
+  return static_cast<double>(Now(CLOCK_PROCESS_CPUTIME_ID)) / 1e6;
+}
+
 struct MarkRecord {
   std::string name;
   double ms = 0;
   long resident_kb = 0;
+  double cpu_ms = 0;
 };
 
 std::vector<MarkRecord>& Marks() {
@@ -101,10 +114,14 @@ long PeakResidentKb() {
 
 void Report() {
   const double first_paint = SinceStartMs();
+  const double cpu = CpuMs();
+  CALLGRIND_DUMP_STATS_AT("from the application's creation to the end of the first paint");
   const long peak = PeakResidentKb();
-  std::printf("first_paint_ms %.3f\npeak_rss_kb %ld\nsince %s\n", first_paint, peak, Start().name);
+  std::printf("first_paint_ms %.3f\ncpu_ms %.3f\npeak_rss_kb %ld\nsince %s\n", first_paint, cpu,
+              peak, Start().name);
   for (const MarkRecord& mark : Marks())
-    std::printf("mark %s %.3f %ld\n", mark.name.c_str(), mark.ms, mark.resident_kb);
+    std::printf("mark %s %.3f %ld %.3f\n", mark.name.c_str(), mark.ms, mark.resident_kb,
+                mark.cpu_ms);
   std::fflush(stdout);
   QCoreApplication::exit(0);
 }
@@ -142,10 +159,11 @@ class FirstPaintWatch : public QObject {
 
 void Mark(const char* name) {
   const double ms = SinceStartMs();
-  Marks().push_back({name, ms, ResidentKb()});
+  Marks().push_back({name, ms, ResidentKb(), CpuMs()});
 }
 
 void ReportAfterFirstPaint() {
+  CALLGRIND_ZERO_STATS;
   QCoreApplication::instance()->installEventFilter(
       new FirstPaintWatch(QCoreApplication::instance()));
 }

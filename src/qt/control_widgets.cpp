@@ -1,5 +1,6 @@
 // The per-kind half of the renderer: which Qt widget shows each kind of logical control, how
 // the player's input on it reaches the model, and how the model's state is shown on it.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -9,12 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "qt/qt_text.h"
+#include "qt/shaped_text.h"
 #include "qt/tab_strip.h"
 #include "qt/window_view_binding.h"
 
@@ -46,9 +49,8 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
 // instead of the text, which would silence the figure.
 void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
   const int room = label.contentsRect().width() - 2 * label.margin();
-  const QFontMetrics metrics = label.fontMetrics();
-  const bool fits = metrics.horizontalAdvance(caption) <= room;
-  label.setText(fits ? caption : metrics.elidedText(caption, Qt::ElideRight, room));
+  const bool fits = CaptionAdvance(label.font(), caption) <= room;  // shaped once, paint included
+  label.setText(fits ? caption : label.fontMetrics().elidedText(caption, Qt::ElideRight, room));
   label.setToolTip(fits ? QString() : caption);
   if (accessible_name.empty()) return;
   QString name = ToQString(accessible_name);
@@ -91,6 +93,9 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
     }
     case ControlKind::ComboBox: {
       auto* w = new QComboBox(parent);
+      // The wheel gives a list no focus, and changes it only while it has the focus (eventFilter).
+      w->setFocusPolicy(Qt::StrongFocus);
+      w->installEventFilter(this);
       if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
       // Only the player's choice: setting the index from the model raises no `activated`.
       connect(w, &QComboBox::activated, this, [this, run, c, &b](int index) {
@@ -213,11 +218,13 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   // Our own line edit, so that we hear it finish editing before the combo box does: the combo
   // box's own handler of that signal is connected by setLineEdit, and slots run in the order
   // they were connected.
-  // It comes with a bare completer of its own: then the box builds neither a completer nor its
-  // drop-down list at once (it builds the list when first opened), which made an editable box
-  // cost as much as twenty plain ones at start-up.
+  // It comes with a bare completer: then the box builds neither a completer nor its drop-down
+  // list at once (it builds the list when first opened), which made an editable box cost as much
+  // as twenty plain ones at start-up. The box lets go of it again below, so one serves them all.
+  static QPointer<QCompleter> bare;
+  if (bare == nullptr) bare = new QCompleter(qApp);
   auto* edit = new QLineEdit(&box);
-  edit->setCompleter(new QCompleter(edit));
+  edit->setCompleter(bare);
   connect(edit, &QLineEdit::editingFinished, this, [&b] { b.committing_typed_text = true; });
   box.setLineEdit(edit);
   connect(edit, &QLineEdit::editingFinished, this, [this, &b, c] {

@@ -9,13 +9,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QProxyStyle>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
 
 #include "common/error.h"
 #include "qt/message_box.h"
+#include "qt/program_style.h"
 #include "qt/qt_text.h"
 
 namespace gw::qt {
@@ -103,30 +103,8 @@ class MainShell : public QMainWindow {
   MainForm& form_;
 };
 
-namespace {
-
-// The platform's style, with the arrow of every combo box a few pixels narrower and its text
-// field that much wider.
-class CompactComboStyle : public QProxyStyle {
- public:
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                       const QWidget* widget) const override {
-    QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
-    if (control == CC_ComboBox && sub == SC_ComboBoxArrow) rect.setLeft(rect.left() + kNarrower);
-    if (control == CC_ComboBox && sub == SC_ComboBoxEditField) {
-      rect.setRight(rect.right() + kNarrower);
-    }
-    return rect;
-  }
-
- private:
-  static constexpr int kNarrower = 4;
-};
-
-}  // namespace
-
 void ApplyProgramLook() {
-  QApplication::setStyle(new CompactComboStyle);  // the application owns it
+  QApplication::setStyle(new ProgramStyle);  // the application owns it
   QFont font = QApplication::font();
   font.setFamilies({"Liberation Sans", "Arial", "Helvetica", "Nimbus Sans"});
   font.setPixelSize(10);

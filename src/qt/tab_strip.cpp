@@ -1,5 +1,6 @@
 #include "qt/tab_strip.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
@@ -7,6 +8,8 @@
 #include <QStylePainter>
 #include <QTabBar>
 #include <algorithm>
+
+#include "qt/shaped_text.h"
 
 namespace gw::qt {
 
@@ -19,7 +22,7 @@ TabButton::TabButton(TabStrip* strip, int index, const QString& caption)
 }
 
 int TabButton::NaturalWidth() const {
-  return fontMetrics().horizontalAdvance(text()) + 2 * kPadding;
+  return CaptionAdvance(font(), text()) + 2 * kPadding;
 }
 
 void TabButton::paintEvent(QPaintEvent*) {
@@ -75,6 +78,44 @@ TabStrip::TabStrip(const std::vector<QString>& captions, int tabs_per_row, int r
     pages_.push_back(page);
   }
   SetCurrent(0);
+  qApp->installEventFilter(this);
+}
+
+namespace {
+
+// +1 for the keys that choose the next tab, -1 for the previous one, 0 for any other key.
+int TabStep(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  const bool shift = modifiers & Qt::ShiftModifier;
+  if ((modifiers & ~Qt::ShiftModifier) != Qt::ControlModifier) return 0;
+  switch (key.key()) {
+    case Qt::Key_Tab:
+      return shift ? -1 : 1;
+    case Qt::Key_Backtab:
+      return -1;
+    case Qt::Key_PageDown:
+      return shift ? 0 : 1;
+    case Qt::Key_PageUp:
+      return shift ? 0 : -1;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+bool TabStrip::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || count() == 0) return false;
+  const int step = TabStep(*static_cast<QKeyEvent*>(event));
+  if (step == 0 || !isVisible()) return false;
+  // Only for keys meant for this strip's window, and not while a list is open over it or a
+  // modal window above it takes the keys.
+  if (static_cast<QWidget*>(watched)->window() != window()) return false;
+  if (QApplication::activePopupWidget() != nullptr) return false;
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != window()) return false;
+  Choose((current_ + step + count()) % count());
+  return true;
 }
 
 void TabStrip::SetCurrent(int index) {

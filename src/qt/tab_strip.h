@@ -1,6 +1,8 @@
 // A tab container with its tabs in two rows: the first `tabs_per_row` tabs in the row next to
 // the pages, the rest in the row above it, which may be narrower so that other widgets can sit
-// beside it. Qt's own tab bar has only one row.
+// beside it. Qt's own tab bar has only one row. Ctrl+Tab and Ctrl+PageDown choose the next tab,
+// Ctrl+Shift+Tab and Ctrl+PageUp the previous one, round the end, wherever the keyboard focus is
+// in the strip's window: as in every tabbed program, and before a list or text box takes them.
 #pragma once
 
 #include <QAbstractButton>
@@ -46,10 +48,12 @@ class TabStrip : public QWidget {
   // Height of the two rows of tabs; the pages begin below it.
   int strip_height() const { return 2 * row_height_; }
 
-  // The player chose a tab (click or arrow key); the owner decides whether it becomes current.
+  // The player chose a tab (click or key); the owner decides whether it becomes current.
   std::function<void(int index)> on_chosen;
 
  protected:
+  // Sees the key presses of the whole application, for the keys that switch tabs.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

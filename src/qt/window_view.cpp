@@ -1,6 +1,7 @@
 #include "qt/window_view.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -258,6 +259,13 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (event->type() == QEvent::Wheel) {
+    // A player scrolling a panel past a list means the panel: the wheel changes a closed list
+    // only while the list has the keyboard focus. Left unaccepted, it goes on to the list's
+    // holders, up to a scrolling viewport (below) or the window, where it does nothing.
+    if (auto* list = qobject_cast<QComboBox*>(watched); list != nullptr && !list->hasFocus()) {
+      event->ignore();
+      return true;
+    }
     const auto found = wheel_targets_.find(watched);
     if (found != wheel_targets_.end()) {
       // The bar's own wheel handling moves it, which reports its new value as usual.

@@ -36,7 +36,8 @@ class WindowView : public QObject, public Flushable {
   WindowView& operator=(const WindowView&) = delete;
 
   void Flush() override;
-  // Passes the mouse wheel over a scrolling viewport on to its scroll bar.
+  // Passes the mouse wheel over a scrolling viewport on to its scroll bar, and the wheel over a
+  // list without the keyboard focus on to what holds the list.
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The widget of a control; nullptr while its tab page has not been shown.
   QWidget* WidgetFor(const ui::Control& control) const;

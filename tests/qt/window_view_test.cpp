@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QtWidgets>
 #include <functional>
@@ -522,6 +523,114 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   EXPECT_EQ(again.form().window().txtItemName[0].Text(), "Mine");
   EXPECT_EQ(again.form().window().cboAmount[1].Text(), w.cboAmount[1].Text());
   EXPECT_NE(saved, start);
+}
+
+TEST_F(ProgramTest, TheWheelChangesAClosedListOnlyWhileItHasTheKeyboardFocus) {
+  Activate();
+  program.gate().Run([&] { model().cboType[0].SetListIndex(1); });  // a stat: amounts to choose
+  QWidget* top = program.main_window();
+  // One notch down over the middle of a widget, delivered as the window system delivers it: to
+  // the innermost widget there, passed on to what holds it while nobody takes it.
+  auto wheel_over = [top](QWidget* widget) {
+    const QPoint at = widget->mapTo(top, widget->rect().center());
+    QWidget* target = top->childAt(at);
+    const QPoint local = target->mapFrom(top, at);
+    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(target, &wheel);  // as QTest delivers input: sendEvent would make it synthetic
+  };
+  const ui::MainWindow& w = model();
+  const struct {
+    const char* list;
+    bool focused;
+    const ui::ComboBox& logical;
+    const ui::VScrollBar* panel;  // the scrolling panel holding the list, if any
+  } cases[] = {
+      {"cboFocusPri(0)", false, w.cboFocusPri[0], &w.VScrollFoc},
+      {"cboSkillPri(1)", false, w.cboSkillPri[1], &w.VScrollSki},
+      {"cboType(0)", false, w.cboType[0], nullptr},
+      {"cboAmount(0)", false, w.cboAmount[0], nullptr},  // an editable list: its text box
+      {"cboLevel", false, w.cboLevel, nullptr},
+      {"cboType(0)", true, w.cboType[0], nullptr},
+      {"cboAmount(0)", true, w.cboAmount[0], nullptr},
+      {"cboSkillPri(1)", true, w.cboSkillPri[1], &w.VScrollSki},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.list) + (c.focused ? ", focused" : ", not focused"));
+    program.gate().Run([&] {
+      model().VScrollFoc.SetValue(0);
+      model().VScrollSki.SetValue(0);
+    });
+    auto* list = Find<QComboBox>(c.list);
+    if (c.focused) {
+      list->setFocus();
+    } else {
+      Find("txtCLevel")->setFocus();
+    }
+    const std::string before = test::Snapshot(model());
+    const int choice = c.logical.ListIndex();
+    wheel_over(list);
+    if (c.focused) {
+      EXPECT_EQ(c.logical.ListIndex(), choice + 1);
+      EXPECT_EQ(list->currentIndex(), choice + 1);
+    } else {
+      EXPECT_EQ(c.logical.ListIndex(), choice);
+      EXPECT_EQ(list->currentIndex(), choice);
+    }
+    if (c.panel != nullptr) {
+      EXPECT_EQ(c.panel->Value() > 0, !c.focused);  // the panel scrolls instead
+    } else if (!c.focused) {
+      EXPECT_EQ(test::Snapshot(model()), before);  // nothing happens
+    }
+  }
+}
+
+TEST_F(ProgramTest, CtrlTabAndCtrlPageDownSwitchItemTabsWhereverTheFocusIs) {
+  Activate();
+  program.gate().Run([&] { model().cboType[0].SetListIndex(1); });
+  const ui::MainWindow& w = model();
+  const int effect = w.cboEffect[0].ListIndex();
+  const struct {
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tab;  // the item tab afterwards
+  } steps[] = {
+      {"cboEffect(0)", Qt::Key_PageDown, Qt::ControlModifier, 1},
+      {"txtItemName(1)", Qt::Key_Tab, Qt::ControlModifier, 2},
+      {"cboLevel", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+      {"txtCLevel", Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 0},
+      {"SSTab1 tab 0", Qt::Key_PageUp, Qt::ControlModifier, ui::kItemCount - 1},  // round the end
+      {"cboFocusPri(2)", Qt::Key_PageDown, Qt::ControlModifier, 0},
+      {"txtItemName(0)", Qt::Key_PageDown, Qt::ShiftModifier, 0},  // not a tab key
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.focus);
+    QWidget* focus = Find(step.focus);
+    focus->setFocus();
+    ASSERT_TRUE(focus->hasFocus());
+    QTest::keyClick(focus, step.key, step.modifiers);
+    EXPECT_EQ(w.SSTab1.Tab(), step.tab);
+    // The same change as a click on the tab: its page shows, its tab is the chosen one.
+    EXPECT_TRUE(Find("fraItem(" + std::to_string(step.tab) + ")")->isVisible());
+    EXPECT_TRUE(Find<TabButton>("SSTab1 tab " + std::to_string(step.tab))->isChecked());
+  }
+  EXPECT_EQ(w.cboEffect[0].ListIndex(), effect);  // the list kept its choice
+  EXPECT_EQ(w.txtItemName[1].Text(), "");         // and no text box took a tab
+
+  // The keys of a modal window above it are that window's.
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 11"), Qt::LeftButton);
+  while_modal = [&](QDialog& dialog) {
+    QWidget* list = qt::Find(&dialog, "cboType(0)");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_PageDown, Qt::ControlModifier);
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdSearch"), Qt::LeftButton);
+  EXPECT_EQ(modal_runs, 1);
+  EXPECT_EQ(w.SSTab1.Tab(), 11);
+  EXPECT_TRUE(shown.empty());
 }
 
 }  // namespace
