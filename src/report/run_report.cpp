@@ -10,6 +10,9 @@
 #include "app/command_line.h"
 #include "app/main_form.h"
 #include "common/error.h"
+#include "common/text.h"
+#include "plan/item_set_writer.h"
+#include "plan/round_trip.h"
 #include "report/data_check.h"
 #include "report/report.h"
 #include "report/terminal_text.h"
@@ -19,7 +22,7 @@ namespace gw::report {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gemwright-report [--data DIR] [--format text|json] FILE\n"
+    "Usage: gemwright-report [--data DIR] [--format text|json|items] FILE\n"
     "       gemwright-report --check-data [DIR]\n";
 
 constexpr const char* kHelp =
@@ -27,7 +30,8 @@ constexpr const char* kHelp =
     "prices and imbue points, the character's totals, and any values that were skipped.\n"
     "\n"
     "  --data DIR       read the five data files from DIR (default: the program's folder)\n"
-    "  --format FORMAT  text (the default) or json\n"
+    "  --format FORMAT  text (the default), json, or items: the item set that File, Save\n"
+    "                   writes for FILE's plan\n"
     "  --check-data [DIR]\n"
     "                   instead of a report: read the data files of DIR (or --data DIR, or the\n"
     "                   program's folder) as start-up does, and list what in them is probably\n"
@@ -36,7 +40,9 @@ constexpr const char* kHelp =
     "  --version        show the version and exit\n"
     "\n"
     "Exit status: 0 imported; 3 imported, but some values were skipped (also listed on\n"
-    "standard error); 2 usage error, or FILE not imported (unreadable, no ITEM lines,\n"
+    "standard error), or with --format items what would not come back the same from the item\n"
+    "set printed (listed on standard error); 2 usage error, or FILE not imported (unreadable, no "
+    "ITEM lines,\n"
     "nothing set); 1 a data file is missing or broken, or standard output could not be\n"
     "written. With --check-data: 0 no findings, 4 findings, 1 start-up refuses the files.\n";
 
@@ -82,6 +88,23 @@ int CheckData(const std::filesystem::path& folder, std::ostream& out, std::ostre
   return kDataFindings;
 }
 
+// The item set that File, Save writes for the plan the window holds, checked the same way: false
+// (with what would differ on standard error) when opening it would not give back that plan.
+bool WriteItems(MainForm& form, const std::string& file, std::ostream& out, std::ostream& err) {
+  const Plan plan = CapturePlan(form.window());
+  const std::string text = WriteItemSet(plan, form.reference());
+  out << text;
+  const std::vector<RoundTripDifference> differences =
+      CompareRoundTrip(text, plan, form.reference(), form.constants());
+  if (differences.empty()) return true;
+  err << "gemwright-report: opening the item set printed would not give back the plan of "
+      << TerminalText(ShownText(Quoted(file))) << " exactly:\n";
+  std::istringstream lines(DescribeDifferences(differences));
+  for (std::string difference; std::getline(lines, difference);)
+    err << TerminalText(ShownText(difference)) << "\n";  // names from the file may be anything
+  return false;
+}
+
 }  // namespace
 
 int RunReport(const std::vector<std::string>& args, const std::filesystem::path& program_folder,
@@ -121,9 +144,9 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
                      out, err);
   }
   if (line.files.empty()) return UsageError(err, "no FILE given");
-  const bool json = format != line.values.end() && format->second == "json";
-  if (format != line.values.end() && !json && format->second != "text") {
-    return UsageError(err, "unknown format '" + format->second + "' (text or json)");
+  const std::string kind = format != line.values.end() ? format->second : "text";
+  if (kind != "text" && kind != "json" && kind != "items") {
+    return UsageError(err, "unknown format '" + kind + "' (text, json or items)");
   }
 
   MainForm form(data != line.values.end() ? std::filesystem::path(data->second) : program_folder);
@@ -134,17 +157,21 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
     err << outcome.message << "\n";
     return kNotImported;
   }
+  int status = kImported;
+  if (outcome.status == ImportStatus::ImportedWithSkips) {
+    err << outcome.message << "\n";
+    status = kImportedWithSkips;
+  }
+  if (kind == "items") {
+    return WriteItems(form, line.files.front(), out, err) ? status : kImportedWithSkips;
+  }
   const Report report = Collect(form.window(), outcome.problems);
-  if (json) {
+  if (kind == "json") {
     WriteJson(out, report);
   } else {
     WriteText(out, report);
   }
-  if (outcome.status == ImportStatus::ImportedWithSkips) {
-    err << outcome.message << "\n";
-    return kImportedWithSkips;
-  }
-  return kImported;
+  return status;
 }
 
 bool WriteOutput(int fd, std::string_view text, std::ostream& err) {
@@ -154,8 +181,7 @@ bool WriteOutput(int fd, std::string_view text, std::ostream& err) {
     if (written <= 0) {
       const int cause = written < 0 ? errno : EIO;
       if (cause != EPIPE)
-        err << "gemwright-report: cannot write to standard output: " << std::strerror(cause)
-            << "\n";
+        err << "gemwright-report: cannot write to standard output: " << ErrorText(cause) << "\n";
       return false;
     }
     text.remove_prefix(static_cast<size_t>(written));

@@ -98,6 +98,19 @@ TEST(Report, AgreesWithAWindowThatOpenedOtherSetsBeforeTheSameFile) {
   }
 }
 
+// The item set --format items prints opens to the same plan: its report is the original's.
+TEST(Report, ItemsFormatPrintsTheItemSetThatSaveWritesAndItOpensToTheSamePlan) {
+  const std::string example = (test::ExamplesFolder() / "full-set.txt").string();
+  const Outcome items = RunWith({"--format", "items", example});
+  ASSERT_EQ(items.status, kImported) << items.err;
+  EXPECT_TRUE(items.err.empty());
+  test::TempFolder folder;
+  const Outcome reopened = RunWith({folder.Write("a.txt", items.out).string()});
+  EXPECT_EQ(reopened.status, kImported);
+  EXPECT_EQ(reopened.out, RunWith({example}).out);
+  EXPECT_EQ(RunWith({"--format", "items", folder.path() / "a.txt"}).out, items.out);
+}
+
 TEST(Report, ExitStatusAndMessageForEachInput) {
   test::TempFolder folder;
   const auto write = [&](const char* name, const char* text) {
@@ -109,7 +122,7 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
     const char* name;
     std::vector<std::string> args;
     int status;
-    const char* in_err;  // a part of the message; stdout is empty unless the status is 0 or 3
+    std::string in_err;  // a part of the message; stdout is empty unless the status is 0 or 3
   } cases[] = {
       {"no FILE", {}, kNotImported, "no FILE given"},
       {"unknown option", {"--colour", good}, kNotImported, "unknown option '--colour'"},
@@ -125,6 +138,15 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
       {"all refused", {write("c.txt", "ITEM30_LEVEL=1\n")}, kNotImported, "line 1"},
       {"broken data", {"--data", dir, good}, kBrokenData, "File not found\n\nImbuePoints.dat"},
       {"skipped values", {skips}, kImportedWithSkips, "line 2"},
+      {"an item set that would not come back the same",
+       {"--format", "items",
+        write("f.txt",
+              "ITEM00_PLAYER_MADE=1\nITEM00_GEM0_LEVEL=12\n"
+              "ITEM00_GEM0_GEM_ID=RS_BODY\n")},
+       kImportedWithSkips,
+       "would not give back the plan of \"" + dir +
+           "/f.txt\" exactly:\n"
+           "Chest, Gem 1 amount: \"\" now, \"1\" after opening\n"},
       {"help", {"--help", "--bogus"}, kImported, ""},
       {"version", {"--version"}, kImported, ""},
   };
