@@ -28,6 +28,63 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+// Length of the UTF-8 sequence at `at`, or 0 when it is not a valid one.
+size_t Utf8SequenceAt(std::string_view s, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
+  const uint8_t lead = byte(at);
+  if (lead < 0x80) return 1;
+  size_t length = 0;
+  uint8_t low = 0x80, high = 0xBF;  // the bounds of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
+  } else {
+    return 0;
+  }
+  if (at + length > s.size()) return 0;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+bool IsUtf8(std::string_view bytes) {
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = Utf8SequenceAt(bytes, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
+std::string ShownText(std::string_view bytes) {
+  if (IsUtf8(bytes)) return std::string(bytes);
+  std::string text;
+  text.reserve(bytes.size() * 2);
+  for (const char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (u >> 6));
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return text;
+}
+
 std::string Quoted(const std::string& text) {
   // Appended piece by piece: GCC 12 in a Release build warns, falsely, of an overlapping copy in
   // a literal joined to a temporary string.

@@ -53,10 +53,6 @@ struct Report {
 // Reads every figure from the window as it stands.
 Report Collect(const ui::MainWindow& window, const ImportProblems& skipped);
 
-// The text as the window shows it: UTF-8 when the bytes are valid UTF-8, otherwise each byte a
-// Latin-1 character (item names come from single-byte files).
-std::string ShownText(const std::string& bytes);
-
 // Aligned text, one block per item (one line for an item without gems); control characters of
 // names show as "?".
 void WriteText(std::ostream& out, const Report& report);
