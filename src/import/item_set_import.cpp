@@ -12,19 +12,6 @@ namespace gw {
 
 namespace {
 
-// ImportInProgress is true from before the dialog until the totals are rebuilt, and false again
-// on every way out, errors included.
-class ImportFlag {
- public:
-  explicit ImportFlag(ui::MainWindow& w) : w_(w) { w_.ImportInProgress = true; }
-  ~ImportFlag() { w_.ImportInProgress = false; }
-  ImportFlag(const ImportFlag&) = delete;
-  ImportFlag& operator=(const ImportFlag&) = delete;
-
- private:
-  ui::MainWindow& w_;
-};
-
 // Reads the whole file, then writes it into the window only if it sets something: a file that
 // is no item set, or whose every setting was refused, costs the player nothing.
 ImportOutcome ReadAndTransfer(ui::MainWindow& w, Calculator& calc, const ReferenceTables& tables,

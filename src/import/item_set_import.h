@@ -21,6 +21,19 @@ enum class ImportStatus {
   ImportedWithSkips,  // imported, but some values were skipped (listed in `problems`)
 };
 
+// Sets the window's ImportInProgress for as long as it lives and clears it on every way out,
+// errors included. An import holds one from before the dialog until the totals are rebuilt.
+class ImportFlag {
+ public:
+  explicit ImportFlag(ui::MainWindow& w) : w_(w) { w_.ImportInProgress = true; }
+  ~ImportFlag() { w_.ImportInProgress = false; }
+  ImportFlag(const ImportFlag&) = delete;
+  ImportFlag& operator=(const ImportFlag&) = delete;
+
+ private:
+  ui::MainWindow& w_;
+};
+
 // How an import ended; the message is also shown to the player in a message box.
 struct ImportOutcome {
   ImportStatus status = ImportStatus::Cancelled;
