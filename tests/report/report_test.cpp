@@ -99,8 +99,8 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
       {"all refused", {write("c.txt", "ITEM30_LEVEL=1\n")}, kNotImported, "line 1"},
       {"broken data", {"--data", dir, good}, kBrokenData, "File not found\n\nImbuePoints.dat"},
       {"skipped values", {skips}, kImportedWithSkips, "line 2"},
-      {"help", {"--help", "--bogus"}, kImported, ""},
-      {"version", {"--version"}, kImported, ""},
+      {"help", {"--help", "--bogus"}, kSuccess, ""},
+      {"version", {"--version"}, kSuccess, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
