@@ -35,22 +35,14 @@ size_t Utf8SequenceAt(std::string_view s, size_t at) {
   const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
   const uint8_t lead = byte(at);
   if (lead < 0x80) return 1;
-  size_t length = 0;
-  uint8_t low = 0x80, high = 0xBF;  // the bounds of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;   // overlong
-    if (lead == 0xED) high = 0x9F;  // surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;   // overlong
-    if (lead == 0xF4) high = 0x8F;  // past U+10FFFF
-  } else {
-    return 0;
-  }
+  // Below C2: a continuation byte or the lead of an overlong form; above F4: past U+10FFFF.
+  if (lead < 0xC2 || lead > 0xF4) return 0;
+  const size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
   if (at + length > s.size()) return 0;
+  // The second byte's range is narrower after E0 and F0 (overlong forms), ED (surrogates) and F4
+  // (past U+10FFFF).
+  const uint8_t low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const uint8_t high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
   if (byte(at + 1) < low || byte(at + 1) > high) return 0;
   for (size_t i = 2; i < length; ++i) {
     if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
@@ -72,7 +64,6 @@ bool IsUtf8(std::string_view bytes) {
 std::string ShownText(std::string_view bytes) {
   if (IsUtf8(bytes)) return std::string(bytes);
   std::string text;
-  text.reserve(bytes.size() * 2);
   for (const char c : bytes) {
     const auto u = static_cast<unsigned char>(c);
     if (u < 0x80) {

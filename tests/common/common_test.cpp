@@ -90,6 +90,38 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
   }
 }
 
+TEST(ShownText, ValidUtf8AsItIsAnyOtherTextByteByByteAsLatin1) {
+  // Each sequence at the edge of what UTF-8 allows; the invalid ones are overlong forms,
+  // surrogates, code points past U+10FFFF, stray or cut-off continuation bytes.
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {"R\xC3\xBCstung", true},
+      {"\xC2\x80\xDF\xBF", true},
+      {"\xE0\xA0\x80\xED\x9F\xBF\xEF\xBF\xBF", true},
+      {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", true},
+      {"\xC1\xBF", false},
+      {"\xE0\x9F\xBF", false},
+      {"\xED\xA0\x80", false},
+      {"\xF0\x8F\xBF\xBF", false},
+      {"\xF4\x90\x80\x80", false},
+      {"\xF5\x80\x80\x80", false},
+      {"\x80\x80\x80", false},
+      {"\xC3\x7F", false},
+      {"\xC3\xC0", false},
+      {"\xE2\x82"
+       "A",
+       false},
+      {"\xE2\x82\xC0", false},
+      {"\xF0\x90\x80"
+       "A",
+       false},
+      {"x\xC3", false},
+  };
+  for (const auto& [bytes, valid] : cases)
+    EXPECT_EQ(ShownText(bytes) == bytes, valid) << testing::PrintToString(bytes);
+  EXPECT_EQ(ShownText("caf\xE9 \x80\xFF"), "caf\xC3\xA9 \xC2\x80\xC3\xBF");
+}
+
 TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
   test::TempFolder folder;
   const std::filesystem::path dir = folder.path(), file = folder.Write("f", {"a\0\n", 3});
