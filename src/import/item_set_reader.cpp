@@ -14,16 +14,22 @@ namespace {
 
 constexpr int kMaxQualityChoice = 6;
 
+// What follows the first "=" of a line; the whole line when it has none.
+std::string_view ValueOf(std::string_view line) {
+  const size_t equals = line.find('=');
+  return equals == std::string_view::npos ? line : line.substr(equals + 1);
+}
+
 // One "ITEM" line: its numbers, its value, and the rules that apply to it.
 class ItemLine {
  public:
   ItemLine(std::string_view line, int number, ItemSetReading& reading)
-      : line_(line), number_(number), reading_(reading) {
-    item_ = ToInt16(ParseNumber(Mid(line, 5, 2)));
-    const size_t equals = line.find('=');
-    value_ = equals == std::string_view::npos ? line : line.substr(equals + 1);
-    number_value_ = ParseNumber(value_);
-  }
+      : line_(line),
+        number_(number),
+        reading_(reading),
+        item_(ToInt16(ParseNumber(Mid(line, 5, 2)))),
+        value_(ValueOf(line)),
+        number_value_(ParseNumber(value_)) {}
 
   bool Has(std::string_view marker) const { return line_.find(marker) != std::string_view::npos; }
   std::string_view value() const { return value_; }
@@ -97,10 +103,10 @@ class ItemLine {
   std::string_view line_;
   int number_;
   ItemSetReading& reading_;
-  int item_ = 0;
-  int gem_ = 0;
+  int item_;
+  int gem_ = 0;  // set by Gem()
   std::string_view value_;
-  double number_value_ = 0;
+  double number_value_;
   bool reported_ = false;
 };
 
