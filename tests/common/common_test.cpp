@@ -152,6 +152,13 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
     EXPECT_EQ(error.rfind("File not found: " + path.string() + " cannot be read " + reason, 0), 0u)
         << error;
   }
+  // A file whose size shows only in reading it is held to the same limit.
+  const std::string line = ReadWholeFile("/proc/self/cmdline");
+  EXPECT_EQ(ReadWholeFile("/proc/self/cmdline", line.size()), line);
+  EXPECT_NE(test::ErrorOf([&] {
+              ReadWholeFile("/proc/self/cmdline", line.size() - 1);
+            }).find("(it is larger than"),
+            std::string::npos);
 }
 
 }  // namespace

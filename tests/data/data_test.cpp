@@ -32,11 +32,11 @@ std::string Identifiers(int last) {
   return text;
 }
 
-// GemData1: code, name at column 6, price at 16, count at 24; what lies between them is not
-// read. GemData3: effect name at 4, extra texts at 20 and 48, suffix from 74.
+// GemData1: code, name at column 6, price at 16, count at 24. GemData3: effect name at 4, extra
+// texts at 20 and 48, suffix from 74. What lies between the fields ("*") is not read.
 const std::string kLevel = "L01 *Exquisite*   0.2592";
-const std::string kEffect = "   Blades          extra" + std::string(23, ' ') + "other" +
-                            std::string(20, ' ') + "xRazor Sigil  ";
+const std::string kEffect = "  *Blades         *extra" + std::string(22, ' ') + "*other" +
+                            std::string(20, ' ') + "*Razor Sigil  ";
 
 TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
   const DataFile imbue = DataFile::ImbuePoints, amounts = DataFile::GemData2,
