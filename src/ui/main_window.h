@@ -139,7 +139,8 @@ class MainWindow : public Window {
   Label& AddCaption(Label& label, std::string name, Control* in, Rect rect, const char* text);
   Label& AddResult(Label& label, std::string name, Control* in, Rect rect, const char* text);
 
-  // The character panels' controls, in the order of kPanels.
+  // The character panels' controls, in the order of kPanels: Stat, Resist, Hits, Power, Focus,
+  // Skill.
   std::array<PanelControls<false>, kPanels.size()> panels_ = {{
       {fraStats, lblStat, lblStatVal, txtStat, cboStatsPri},
       {fraResists, lblResist, lblResVal, txtResist, cboResPri},
