@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/main_form.h"
+#include "import/item_set_import.h"
 #include "import/item_set_reader.h"
 #include "import/item_set_transfer.h"
 #include "report/report.h"
@@ -30,10 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   gw::ItemSetReading reading = gw::ReadItemSet(text, form.reference());
   if (!reading.has_item_lines) return 0;
-  form.window().ImportInProgress = true;
-  gw::TransferItemSet(reading.ImportedItems, reading.sources, form.window(), form.calculator(),
-                      form.reference(), reading.problems);
-  form.window().ImportInProgress = false;
+  {
+    const gw::ImportFlag importing(form.window());
+    gw::TransferItemSet(reading.ImportedItems, reading.sources, form.window(), form.calculator(),
+                        form.reference(), reading.problems);
+  }
   // One format per input, picked by its length, so that each run writes half as much and both
   // writers still see every kind of plan.
   const gw::report::Report report = gw::report::Collect(form.window(), reading.problems);

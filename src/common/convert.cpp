@@ -1,5 +1,6 @@
 #include "common/convert.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -58,24 +59,31 @@ std::optional<double> PlainWholeNumber(std::string_view text) {
 
 }  // namespace
 
-double ParseNumber(std::string_view text) {
-  if (const std::optional<double> plain = PlainWholeNumber(text)) return *plain;
-  size_t i = 0;
-  auto skip = [&] {
-    while (i < text.size() && IsSkipped(text[i]))
-      ++i;
-  };
-  skip();
-  if (i < text.size() && text[i] == '&') {
-    ++i;
-    skip();
-    const char marker = i < text.size() ? text[i] : '\0';
-    if (marker == 'H' || marker == 'h') return ParseRadix(text, i + 1, 16);
-    if (marker == 'O' || marker == 'o') return ParseRadix(text, i + 1, 8);
-    return 0;
-  }
+namespace {
 
-  // Gather the number without its blanks, then let from_chars round it correctly.
+// Position of the first character from `i` on that is not skipped.
+size_t SkipBlanks(std::string_view text, size_t i) {
+  while (i < text.size() && IsSkipped(text[i]))
+    ++i;
+  return i;
+}
+
+// The exponent from the "E" or "D" at `i` on, as "e-3", advancing `i` past it; nothing when it
+// has no digits. Blanks are skipped inside it too.
+std::string ReadExponent(std::string_view text, size_t& i) {
+  std::string exponent = "e";
+  i = SkipBlanks(text, i + 1);
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) exponent += text[i++];
+  bool any_digit = false;
+  for (i = SkipBlanks(text, i); i < text.size() && IsDigit(text[i]); i = SkipBlanks(text, i + 1)) {
+    exponent += text[i];
+    any_digit = true;
+  }
+  return any_digit ? exponent : "";
+}
+
+// The decimal number from `i` on without its blanks ("-12.5e3"); empty when it has no digit.
+std::string GatherDecimal(std::string_view text, size_t i) {
   std::string number;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     if (text[i] == '-') number += '-';
@@ -83,35 +91,25 @@ double ParseNumber(std::string_view text) {
   }
   bool any_digit = false;
   bool seen_point = false;
-  for (skip(); i < text.size(); ++i, skip()) {
+  for (i = SkipBlanks(text, i); i < text.size(); i = SkipBlanks(text, i + 1)) {
     const char c = text[i];
     if (IsDigit(c)) {
-      number += c;
       any_digit = true;
-    } else if (c == '.' && !seen_point) {
-      number += c;
-      seen_point = true;
-    } else {
+    } else if (c != '.' || seen_point) {
       break;
     }
+    seen_point = seen_point || c == '.';
+    number += c;
   }
-  if (!any_digit) return 0;
-  if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-    std::string exponent = "e";
-    ++i;
-    skip();
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      exponent += text[i];
-      ++i;
-    }
-    bool exponent_digit = false;
-    for (skip(); i < text.size() && IsDigit(text[i]); ++i, skip()) {
-      exponent += text[i];
-      exponent_digit = true;
-    }
-    if (exponent_digit) number += exponent;
-  }
+  if (!any_digit) return "";
+  const char e = i < text.size() ? text[i] : '\0';
+  if (e == 'E' || e == 'e' || e == 'D' || e == 'd') number += ReadExponent(text, i);
+  return number;
+}
 
+// The value of a gathered decimal number, rounded correctly; beyond a double's range, plus or
+// minus infinity or 0.
+double DecimalValue(const std::string& number) {
   double value = 0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   (void)end;
@@ -124,6 +122,22 @@ double ParseNumber(std::string_view text) {
                     : std::numeric_limits<double>::infinity();
   }
   return value == 0 ? 0.0 : value;  // no negative zero
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text) {
+  if (const std::optional<double> plain = PlainWholeNumber(text)) return *plain;
+  size_t i = SkipBlanks(text, 0);
+  if (i < text.size() && text[i] == '&') {
+    i = SkipBlanks(text, i + 1);
+    const char marker = i < text.size() ? text[i] : '\0';
+    if (marker == 'H' || marker == 'h') return ParseRadix(text, i + 1, 16);
+    if (marker == 'O' || marker == 'o') return ParseRadix(text, i + 1, 8);
+    return 0;
+  }
+  const std::string number = GatherDecimal(text, i);
+  return number.empty() ? 0 : DecimalValue(number);
 }
 
 std::string OverflowDetail(double x, NumberKind kind) {
@@ -223,98 +237,120 @@ std::string NumberToText(double x) {
   return ShortestText(x, 15);
 }
 
-std::string FormatNumber(double x, std::string_view pattern) {
+namespace {
+
+// What a digit pattern asks for.
+struct DigitPattern {
+  bool has_point = false;
+  int decimals = 0;     // digit places after the point
+  size_t min_int = 0;   // integer digits always shown: the "0"s before the point
+  size_t min_frac = 0;  // decimal digits always shown: the "0"s after it
+};
+
+DigitPattern ReadPattern(std::string_view pattern) {
   const size_t point = pattern.find('.');
-  const bool has_point = point != std::string_view::npos;
-  const std::string_view int_pattern = pattern.substr(0, point);
-  const std::string_view frac_pattern = has_point ? pattern.substr(point + 1) : std::string_view();
-  size_t min_int = 0;
-  for (char c : int_pattern)
-    min_int += c == '0' ? 1 : 0;
-  size_t min_frac = 0;
-  for (char c : frac_pattern)
-    min_frac += c == '0' ? 1 : 0;
-  const int decimals = static_cast<int>(frac_pattern.size());
+  const std::string_view int_part = pattern.substr(0, point);
+  const std::string_view frac_part =
+      point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
+  DigitPattern p;
+  p.has_point = point != std::string_view::npos;
+  p.decimals = static_cast<int>(frac_part.size());
+  p.min_int = static_cast<size_t>(std::count(int_part.begin(), int_part.end(), '0'));
+  p.min_frac = static_cast<size_t>(std::count(frac_part.begin(), frac_part.end(), '0'));
+  return p;
+}
 
-  if (!std::isfinite(x)) return ShortestText(x, 15);
-
-  // A whole number that its 15 digits show exactly, in a pattern without decimals (prices in
-  // coins, capacities): the digits are those of the integer, with no rounding to do.
-  if (!has_point && std::fabs(x) < 1e15 && x == std::trunc(x)) {
-    std::string int_text;
-    if (x != 0) {
-      std::array<char, 24> buffer{};
-      const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                        static_cast<int64_t>(std::fabs(x)));
-      int_text.assign(buffer.data(), result.ptr);
-    }
-    if (int_text.size() < min_int) int_text.insert(0, min_int - int_text.size(), '0');
-    return x < 0 ? "-" + int_text : int_text;
-  }
-
-  // The value's first 15 significant digits, as a digit string with the position of the decimal
-  // point; rounding half away from zero on these digits is what a reader of the digits expects.
+// A magnitude as decimal digits with the decimal point after the first `int_digits` of them;
+// `int_digits` may be negative (0.001 is "1" with -2) or beyond the digits (400 may be "4" with 3).
+struct DecimalDigits {
   std::string digits;
-  int int_digits = 0;  // digits before the decimal point
-  if (x != 0) {
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
-    const size_t e = text.find('e');
-    digits.assign(buffer.data(), e);  // "1.23456789012340"
-    digits.erase(1, 1);
-    // The exponent: "e+05", "e-03".
-    const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), int_digits);
-    ++int_digits;
-  }
-  const int keep = int_digits + decimals;
-  if (keep < 0) {
-    digits.clear();
-  } else if (keep < static_cast<int>(digits.size())) {
-    const bool round_up = digits[static_cast<size_t>(keep)] >= '5';
-    digits.resize(static_cast<size_t>(keep));
-    if (round_up) {
-      int i = keep - 1;
-      for (; i >= 0; --i) {
-        if (digits[static_cast<size_t>(i)] == '9') {
-          digits[static_cast<size_t>(i)] = '0';
-        } else {
-          ++digits[static_cast<size_t>(i)];
-          break;
-        }
-      }
-      if (i < 0) {
-        digits.insert(digits.begin(), '1');
-        ++int_digits;
-      }
-    }
-  }
+  int int_digits = 0;
+};
 
-  auto digit_at = [&](int position) {  // position 0 is the first integer digit
-    if (position < 0 || position >= static_cast<int>(digits.size())) return '0';
-    return digits[static_cast<size_t>(position)];
+// The first 15 significant digits of |x|; none for 0. Up to 15 digits a whole number's digits
+// are those of the integer.
+DecimalDigits SignificantDigits(double x) {
+  DecimalDigits d;
+  if (x == 0) return d;
+  std::array<char, 40> buffer{};
+  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      static_cast<int64_t>(std::fabs(x)));
+    d.digits.assign(buffer.data(), result.ptr);
+    d.int_digits = static_cast<int>(d.digits.size());
+    return d;
+  }
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                    std::chars_format::scientific, 14);
+  const std::string_view text(buffer.data(), static_cast<size_t>(result.ptr - buffer.data()));
+  const size_t e = text.find('e');
+  d.digits.assign(buffer.data(), e);  // "1.23456789012340"
+  d.digits.erase(1, 1);
+  // The exponent: "e+05", "e-03".
+  const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
+  std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.int_digits);
+  ++d.int_digits;
+  return d;
+}
+
+// Rounds to `decimals` places, half away from zero: what a reader of the digits expects.
+void RoundHalfAwayFromZero(DecimalDigits& d, int decimals) {
+  const int keep = d.int_digits + decimals;
+  if (keep < 0) {
+    d.digits.clear();
+    return;
+  }
+  if (keep >= static_cast<int>(d.digits.size())) return;
+  const bool round_up = d.digits[static_cast<size_t>(keep)] >= '5';
+  d.digits.resize(static_cast<size_t>(keep));
+  if (!round_up) return;
+  for (int i = keep - 1; i >= 0; --i) {
+    char& digit = d.digits[static_cast<size_t>(i)];
+    if (digit != '9') {
+      ++digit;
+      return;
+    }
+    digit = '0';
+  }
+  d.digits.insert(d.digits.begin(), '1');  // 9.96 to 10.
+  ++d.int_digits;
+}
+
+// Rounded digits laid out by the pattern; a minus sign only when a digit other than 0 shows.
+std::string LayOut(const DecimalDigits& d, const DigitPattern& p, bool negative) {
+  const auto digit_at = [&](int position) {  // position 0 is the first integer digit
+    if (position < 0 || position >= static_cast<int>(d.digits.size())) return '0';
+    return d.digits[static_cast<size_t>(position)];
   };
   std::string int_text;
-  for (int p = 0; p < int_digits; ++p)
-    int_text += digit_at(p);
+  for (int position = 0; position < d.int_digits; ++position)
+    int_text += digit_at(position);
   const size_t first_nonzero = int_text.find_first_not_of('0');
   int_text = first_nonzero == std::string::npos ? "" : int_text.substr(first_nonzero);
-  if (int_text.size() < min_int) int_text.insert(0, min_int - int_text.size(), '0');
+  if (int_text.size() < p.min_int) int_text.insert(0, p.min_int - int_text.size(), '0');
 
   std::string frac_text;
-  for (int p = 0; p < decimals; ++p)
-    frac_text += digit_at(int_digits + p);
-  while (frac_text.size() > min_frac && frac_text.back() == '0')
+  for (int place = 0; place < p.decimals; ++place)
+    frac_text += digit_at(d.int_digits + place);
+  while (frac_text.size() > p.min_frac && frac_text.back() == '0')
     frac_text.pop_back();
 
-  const bool nonzero = digits.find_first_not_of('0') != std::string::npos;
-  std::string result = x < 0 && nonzero ? "-" : "";
+  const bool nonzero = d.digits.find_first_not_of('0') != std::string::npos;
+  std::string result = negative && nonzero ? "-" : "";
   result += int_text;
-  if (has_point) result += '.';
+  if (p.has_point) result += '.';
   result += frac_text;
   return result;
+}
+
+}  // namespace
+
+std::string FormatNumber(double x, std::string_view pattern) {
+  if (!std::isfinite(x)) return ShortestText(x, 15);
+  const DigitPattern p = ReadPattern(pattern);
+  DecimalDigits d = SignificantDigits(x);
+  RoundHalfAwayFromZero(d, p.decimals);
+  return LayOut(d, p, x < 0);
 }
 
 }  // namespace gw

@@ -33,6 +33,54 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+// Length of the UTF-8 sequence at `at`, or 0 when it is not a valid one.
+size_t Utf8SequenceAt(std::string_view s, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
+  const uint8_t lead = byte(at);
+  if (lead < 0x80) return 1;
+  // Below C2: a continuation byte or the lead of an overlong form; above F4: past U+10FFFF.
+  if (lead < 0xC2 || lead > 0xF4) return 0;
+  const size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  if (at + length > s.size()) return 0;
+  // The second byte's range is narrower after E0 and F0 (overlong forms), ED (surrogates) and F4
+  // (past U+10FFFF).
+  const uint8_t low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const uint8_t high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+bool IsUtf8(std::string_view bytes) {
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t length = Utf8SequenceAt(bytes, at);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
+std::string ShownText(std::string_view bytes) {
+  if (IsUtf8(bytes)) return std::string(bytes);
+  std::string text;
+  for (const char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (u >> 6));
+      text += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return text;
+}
+
 std::string Quoted(const std::string& text) {
   // Appended piece by piece: GCC 12 in a Release build warns, falsely, of an overlapping copy in
   // a literal joined to a temporary string.

@@ -19,6 +19,12 @@ std::string_view Trim(std::string_view text);
 // The system's reason for `error_number` (an errno value) in English, like every other message
 // of the program, whatever language the environment asks the C library for.
 std::string ErrorText(int error_number);
+// Whether `bytes` are valid UTF-8: no overlong form, surrogate or code point past U+10FFFF.
+bool IsUtf8(std::string_view bytes);
+// The text as the program shows it, in UTF-8: valid UTF-8 as it is, any other text each byte one
+// Latin-1 character, so that single-byte data and item set files and names typed into the
+// program all show as written.
+std::string ShownText(std::string_view bytes);
 // The text in double quotes, as messages name a file or an item.
 std::string Quoted(const std::string& text);
 

@@ -1,5 +1,6 @@
 #include "data/data_files.h"
 
+#include <optional>
 #include <string>
 
 #include "common/convert.h"
@@ -60,46 +61,45 @@ std::string TextField(std::string_view text) {
 // counter; data lines are numbered within their section.
 class Sections {
  public:
-  explicit Sections(int first_entry) : first_entry_(first_entry) {}
+  explicit Sections(int first_entry) : first_entry_(first_entry), entry_(first_entry) {}
 
   // True when the line was a header.
   bool Header(std::string_view line) {
     if (line.empty() || line.front() != '[') return false;
     section_ = ToInt16(ParseNumber(Mid(line, 2, 1)));
     entry_ = first_entry_;
-    seen_header_ = true;
     return true;
   }
 
-  // Counts a data line of the current section, whose section must exist.
+  // Counts a data line of the current section; there must be one.
   void Count() {
-    if (!seen_header_)
-      Fail(ErrorKind::InvalidArgument, "a data line before the first section header");
+    if (!section_) Fail(ErrorKind::InvalidArgument, "a data line before the first section header");
     ++entry_;
   }
+  // The current section must be a gem type.
   void CheckSection() const {
-    if (section_ < 0 || section_ > kMaxGemType) {
+    if (section() < 0 || section() > kMaxGemType) {
       Fail(ErrorKind::IndexOutOfRange,
-           "a data line in section " + std::to_string(section_) + "; sections run from 0 to 6");
+           "a data line in section " + std::to_string(section()) + "; sections run from 0 to 6");
     }
   }
   // The entry must lie in first..last; `nth` is its number counted from 1.
   void CheckEntry(int last, int nth) const {
     if (entry_ > last) {
-      Fail(ErrorKind::IndexOutOfRange, WithArticle(Ordinal(nth), nth) + " data line in section " +
-                                           std::to_string(section_) + "; a section holds at most " +
-                                           std::to_string(last - first_entry_));
+      Fail(ErrorKind::IndexOutOfRange,
+           WithArticle(Ordinal(nth), nth) + " data line in section " + std::to_string(section()) +
+               "; a section holds at most " + std::to_string(last - first_entry_));
     }
   }
 
-  int section() const { return section_; }
+  // Valid once Count has accepted a line.
+  int section() const { return *section_; }
   int entry() const { return entry_; }
 
  private:
   int first_entry_;
-  int section_ = 0;
-  int entry_ = 0;
-  bool seen_header_ = false;
+  std::optional<int16_t> section_;  // none before the first header
+  int entry_;
 };
 
 void ReadImbuePoints(std::string_view line, int number, ReferenceTables& t) {

@@ -26,19 +26,30 @@ std::string ShownIdentifier(std::string_view id) {
   return Quoted(std::string(id.substr(0, end)) + "...");
 }
 
+// What follows the first "=" of a line; the whole line when it has none.
+std::string_view ValueOf(std::string_view line) {
+  const size_t equals = line.find('=');
+  return equals == std::string_view::npos ? line : line.substr(equals + 1);
+}
+
+// What stands before the first "=" of a line; the whole line when it has none.
+std::string_view KeyOf(std::string_view line) {
+  return line.substr(0, line.find('='));
+}
+
 // One "ITEM" line: its numbers, its value, and the rules that apply to it.
 class ItemLine {
  public:
   ItemLine(std::string_view line, int number, ItemSetReading& reading)
-      : line_(line), number_(number), reading_(reading) {
-    item_ = ToInt16(ParseNumber(Mid(line, 5, 2)));
-    const size_t equals = line.find('=');
-    value_ = equals == std::string_view::npos ? line : line.substr(equals + 1);
-    // The markers belong to the key: a name such as "Blade of _LEVEL" sets no level. A line
-    // without "=" has no separate key and is searched whole.
-    key_ = equals == std::string_view::npos ? line : line.substr(0, equals);
-    number_value_ = ParseNumber(value_);
-  }
+      : line_(line),
+        number_(number),
+        reading_(reading),
+        item_(ToInt16(ParseNumber(Mid(line, 5, 2)))),
+        value_(ValueOf(line)),
+        // The markers belong to the key: a name such as "Blade of _LEVEL" sets no level. A line
+        // without "=" has no separate key and is searched whole.
+        key_(KeyOf(line)),
+        number_value_(ParseNumber(value_)) {}
 
   bool Has(std::string_view marker) const { return key_.find(marker) != std::string_view::npos; }
   std::string_view value() const { return value_; }
@@ -113,11 +124,11 @@ class ItemLine {
   std::string_view line_;
   int number_;
   ItemSetReading& reading_;
-  int item_ = 0;
-  int gem_ = 0;
+  int item_;
+  int gem_ = 0;  // set by Gem()
   std::string_view value_;
   std::string_view key_;
-  double number_value_ = 0;
+  double number_value_;
   bool reported_ = false;
 };
 

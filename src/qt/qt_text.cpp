@@ -1,17 +1,12 @@
 #include "qt/qt_text.h"
 
-#include <QByteArray>
-#include <QStringDecoder>
+#include "common/text.h"
 
 namespace gw::qt {
 
 QString ToQString(const std::string& text) {
-  const QByteArray bytes =
-      QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()));
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString decoded = utf8.decode(bytes);
-  if (!utf8.hasError()) return decoded;
-  return QString::fromLatin1(bytes);
+  const std::string shown = ShownText(text);
+  return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 std::string FromQString(const QString& text) {

@@ -6,8 +6,7 @@
 
 namespace gw::qt {
 
-// UTF-8 where the bytes are valid UTF-8, otherwise Latin-1, so single-byte data files and item
-// names typed into the program both show as written.
+// The text as ShownText (common/text.h) decodes it.
 QString ToQString(const std::string& text);
 std::string FromQString(const QString& text);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 
 #include "common/text.h"
 #include "report/terminal_text.h"
@@ -19,50 +18,6 @@ Figure Of(const ui::TextBox& box) {
 }
 Figure Of(const ui::ComboBox& box) {
   return {box.name(), box.Text()};
-}
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-template <size_t N>
-Panel PanelOf(const ui::Frame& frame, const std::array<ui::Label, N>& captions,
-              const std::array<ui::Label, N>& values) {
-  Panel panel{Trimmed(frame.caption), {}};
-  for (size_t i = 0; i < N; ++i)
-    panel.rows.push_back({Of(captions[i]), Of(values[i])});
-  return panel;
-}
-
-// Length of the UTF-8 sequence at `at`, or 0 when it is not a valid one (overlong forms,
-// surrogates and code points past U+10FFFF included).
-size_t Utf8SequenceAt(const std::string& s, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
-  const uint8_t lead = byte(at);
-  if (lead < 0x80) return 1;
-  size_t length = 0;
-  uint8_t low = 0x80, high = 0xBF;  // the bounds of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (at + length > s.size()) return 0;
-  if (byte(at + 1) < low || byte(at + 1) > high) return 0;
-  for (size_t i = 2; i < length; ++i) {
-    if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
-  }
-  return length;
 }
 
 bool IsControl(unsigned char c) {
@@ -157,36 +112,15 @@ Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
     item.cost = Of(w.lblItemCost[k]);
     report.items.push_back(std::move(item));
   }
-  report.panels.push_back(PanelOf(w.fraStats, w.lblStat, w.lblStatVal));
-  report.panels.push_back(PanelOf(w.fraResists, w.lblResist, w.lblResVal));
-  report.panels.push_back({Trimmed(w.fraHit.caption), {{Of(w.lblHits), Of(w.lblHitsVal)}}});
-  report.panels.push_back({Trimmed(w.fraPower.caption), {{Of(w.lblPower), Of(w.lblPowVal)}}});
-  report.panels.push_back(PanelOf(w.fraForuc, w.lblFocus, w.lblFocusVal));
-  report.panels.push_back(PanelOf(w.fraSkills, w.lblSkill, w.lblSkillVal));
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    const auto controls = w.Panel(p);
+    Panel& panel = report.panels.emplace_back(Panel{std::string(Trim(controls.frame.caption)), {}});
+    for (size_t i = 0; i < controls.values.size(); ++i)
+      panel.rows.push_back({Of(controls.captions[i]), Of(controls.values[i])});
+  }
   report.skipped = skipped.first();
   report.skipped_more = skipped.more();
   return report;
-}
-
-std::string ShownText(const std::string& bytes) {
-  bool valid = true;
-  for (size_t at = 0; at < bytes.size() && valid;) {
-    const size_t length = Utf8SequenceAt(bytes, at);
-    valid = length != 0;
-    at += length;
-  }
-  if (valid) return bytes;
-  std::string text;
-  for (const char c : bytes) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | (u >> 6));
-      text += static_cast<char>(0x80 | (u & 0x3F));
-    }
-  }
-  return text;
 }
 
 void WriteText(std::ostream& out, const Report& report) {

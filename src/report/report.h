@@ -55,10 +55,6 @@ struct Report {
 // Reads every figure from the window as it stands.
 Report Collect(const ui::MainWindow& window, const ImportProblems& skipped);
 
-// The text as the window shows it: UTF-8 when the bytes are valid UTF-8, otherwise each byte a
-// Latin-1 character (item names come from single-byte files).
-std::string ShownText(const std::string& bytes);
-
 // Aligned text, one block per item (one line for an item without gems); control characters of
 // names show as "?", and columns are aligned by the width a terminal gives each character.
 void WriteText(std::ostream& out, const Report& report);

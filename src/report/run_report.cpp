@@ -123,10 +123,10 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
   switch (line.action) {
     case CommandAction::Help:
       out << kUsage << kHelp;
-      return kImported;
+      return kSuccess;
     case CommandAction::Version:
       out << "gemwright-report " << GW_VERSION << "\n";
-      return kImported;
+      return kSuccess;
     case CommandAction::UsageError:
       return UsageError(err, line.error);
     case CommandAction::Run:

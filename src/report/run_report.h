@@ -11,7 +11,8 @@
 namespace gw::report {
 
 // Exit statuses.
-inline constexpr int kImported = 0;
+inline constexpr int kSuccess = 0;          // --help or --version answered
+inline constexpr int kImported = kSuccess;  // FILE imported and reported, every value used
 inline constexpr int kBrokenData = 1;
 inline constexpr int kNotImported = 2;  // a usage error, or FILE not imported
 inline constexpr int kImportedWithSkips = 3;

@@ -1,8 +1,8 @@
 #include "search/item_search.h"
 
-#include <optional>
 #include <string>
 
+#include "calc/effect_list.h"
 #include "ui/lists.h"
 
 namespace gw {
@@ -20,15 +20,9 @@ void ItemSearchForm::cboType_Click(int Index) {
   AssignEffect(Index, type);
 }
 
-void ItemSearchForm::AssignEffect(int iGemNo, std::string_view sGemType) {
-  const std::optional<int> type = ui::GemTypeNumber(sGemType);
-  if (!type) return;
-  // The same entries as a gem slot's effect list: one per row of the type's panel.
-  ui::ComboBox& effects = w_.cboEffect[iGemNo];
-  effects.Clear();
-  for (int e = 0; e < ui::EffectCount(*type); ++e) {
-    effects.AddItem(ref_.GemEffectTable(*type, e).EffectName);
-  }
+void ItemSearchForm::AssignEffect(int iRow, std::string_view sGemType) {
+  ui::ComboBox& effects = w_.cboEffect[iRow];
+  FillEffectList(effects, sGemType, ref_);
   if (effects.ListCount() > 0) effects.SetListIndex(0);  // no handler: nothing further runs
 }
 

@@ -16,9 +16,10 @@ class ItemSearchForm {
   ItemSearchForm(ui::ItemSearchWindow& window, const ReferenceTables& reference);
 
   void cboType_Click(int Index);
-  // Refills row `iGemNo`'s effect list for a type name and chooses its first entry, whatever an
-  // import of the main window is doing; a name that is no type leaves the list as it is.
-  void AssignEffect(int iGemNo, std::string_view sGemType);
+  // Refills the effect list of row `iRow` (0..3, top to bottom; the window has no gem slots) for
+  // a type name, as a gem slot's list is filled, and chooses its first entry whatever an import
+  // of the main window is doing; a name that is no type leaves the list as it is.
+  void AssignEffect(int iRow, std::string_view sGemType);
   void cmdClose_Click();
 
  private:

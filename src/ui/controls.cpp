@@ -157,8 +157,7 @@ void PictureBox::SetTop(int top) {
 
 void VScrollBar::SetMax(int max) {
   max_ = max;
-  if (value_ > max_) value_ = max_;
-  if (value_ < min_) value_ = min_;
+  value_ = std::max(min_, std::min(value_, max_));
   Changed();
 }
 
@@ -185,9 +184,7 @@ void VScrollBar::SetValue(int value) {
 }
 
 void VScrollBar::UserDrag(int value) {
-  if (value < min_) value = min_;
-  if (value > max_) value = max_;
-  value_ = value;
+  value_ = std::max(min_, std::min(value, max_));
   Changed();
   if (Scroll) Scroll();
 }
@@ -237,16 +234,12 @@ void Reveal(const Control& control) {
   VScrollBar* bar = viewport.scroll_bar;
   if (bar == nullptr) return;
   // In the panel's own coordinates, the viewport shows Value() .. Value() + ScaleHeight().
+  // Just enough to show it: its top no higher than the viewport's, its bottom no lower (for a
+  // control taller than the viewport, its top wins).
   const int top = control.rect().top;
   const int bottom = top + control.rect().height;
-  int value = bar->Value();
-  if (top < value) {
-    value = top;
-  } else if (bottom > value + viewport.ScaleHeight()) {
-    value = bottom - viewport.ScaleHeight();
-  }
-  value = std::clamp(value, bar->Min(), bar->Max());
-  bar->SetValue(value);
+  const int value = std::clamp(bar->Value(), std::min(top, bottom - viewport.ScaleHeight()), top);
+  bar->SetValue(std::clamp(value, bar->Min(), bar->Max()));
 }
 
 bool OpenFileDialog::ShowOpen() {

@@ -74,12 +74,18 @@ inline constexpr std::array<Panel, 6> kPanels = {{{kStat, kStatRows},
                                                   {kFocus, kFocusRows},
                                                   {kSkill, kSkillRows}}};
 
+// The position in kPanels of a gem type's panel; none for "Unused" or a number that is no type.
+constexpr std::optional<size_t> PanelIndex(int gem_type) {
+  for (size_t p = 0; p < kPanels.size(); ++p) {
+    if (kPanels[p].type == gem_type) return p;
+  }
+  return std::nullopt;
+}
+
 // The row captions of a gem type's panel; none for "Unused" or a number that is no type.
 constexpr std::span<const std::string_view> PanelRows(int gem_type) {
-  for (const Panel& panel : kPanels) {
-    if (panel.type == gem_type) return panel.rows;
-  }
-  return {};
+  const std::optional<size_t> p = PanelIndex(gem_type);
+  return p ? kPanels[*p].rows : std::span<const std::string_view>();
 }
 
 // How many effects a type's list holds: one per row of its panel.

@@ -29,6 +29,81 @@ struct PanelColumns {
   int priority_left;
 };
 
+// The scrolling viewport of a panel: the names of the viewport, the panel it clips and the bar,
+// their heights, and the bar's accessible name.
+struct ViewportLayout {
+  std::array<const char*, 3> names;
+  int viewport_height, panel_height, bar_height;
+  const char* bar_accessible_name;
+};
+
+// Where a character panel lies: its frame, the names of its four columns' controls, the columns,
+// the top of its first row and the distance between rows, and its viewport if it scrolls.
+struct PanelLayout {
+  const char* frame_name;
+  const char* caption;
+  Rect frame;
+  std::array<const char*, 4> names;
+  PanelColumns columns;
+  int first_top, spacing;
+  ViewportLayout viewport;
+};
+
+constexpr PanelColumns kSingleRowColumns{120, 645, 780, 420, 1260, 1815};
+constexpr PanelColumns kScrolledColumns{60, 795, 870, 420, 1320, 1845};
+
+// In the order of kPanels.
+constexpr std::array<PanelLayout, kPanels.size()> kPanelLayouts = {{
+    {"fraStats",
+     " Stats ",
+     {45, 1065, 2490, 3135},
+     {"lblStat", "lblStatVal", "txtStat", "cboStatsPri"},
+     {120, 525, 660, 420, 1140, 1695},
+     240,
+     360,
+     {}},
+    {"fraResists",
+     " Resists ",
+     {2580, 1065, 2655, 3135},
+     {"lblResist", "lblResVal", "txtResist", "cboResPri"},
+     {120, 645, 780, 420, 1260, 1815},
+     240,
+     315,
+     {}},
+    {"fraHit",
+     " Hits ",
+     {5325, 1065, 3000, 660},
+     {"lblHits", "lblHitsVal", "txtHits", "cboHitsPri"},
+     kSingleRowColumns,
+     240,
+     0,
+     {}},
+    {"fraPower",
+     " Power ",
+     {5325, 1770, 3000, 660},
+     {"lblPower", "lblPowVal", "txtPower", "cboPowPri"},
+     kSingleRowColumns,
+     240,
+     0,
+     {}},
+    {"fraForuc",
+     " Focus ",
+     {5310, 2460, 3030, 1740},
+     {"lblFocus", "lblFocusVal", "txtFocusMax", "cboFocusPri"},
+     kScrolledColumns,
+     15,
+     330,
+     {{"MainPictureFoc", "ScrollPictureFoc", "VScrollFoc"}, 1365, 2655, 1350, "Scroll focus"}},
+    {"fraSkills",
+     " Skills ",
+     {8385, 1065, 3030, 3135},
+     {"lblSkill", "lblSkillVal", "txtSkillMax", "cboSkillPri"},
+     kScrolledColumns,
+     45,
+     315,
+     {{"MainPictureSki", "ScrollPictureSki", "VScrollSki"}, 2670, 8280, 2700, "Scroll skills"}},
+}};
+
 }  // namespace
 
 MainWindow::MainWindow() : Window("frmGemwright", "Orvalis's Gemwrighting Workshop", 11490, 8100) {
@@ -70,19 +145,14 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildTopStrip() {
-  auto caption = [&](Label& label, const char* name, Control* in, Rect rect, const char* text) {
-    Add(label, name, in, rect);
-    label.SetCaption(text);
-  };
-
   Add(fraChar, "fraChar", nullptr, {45, 75, 3705, 960}).caption = " Character Info ";
-  caption(lblName, "lblName", &fraChar, {120, 285, 600, kLabelHeight}, "Name: ");
+  AddCaption(lblName, "lblName", &fraChar, {120, 285, 600, kLabelHeight}, "Name: ");
   Add(txtName, "txtName", &fraChar, {780, 255, 2820, kTextHeight}).accessible_name =
       "Character name";
-  caption(lblClass, "lblClass", &fraChar, {120, 600, 600, kLabelHeight}, "Class: ");
+  AddCaption(lblClass, "lblClass", &fraChar, {120, 600, 600, kLabelHeight}, "Class: ");
   Add(cboClass, "cboClass", &fraChar, {780, 555, 1530, kComboHeight}).accessible_name = "Class";
   FillList(cboClass, kClasses);
-  caption(lblLevel, "lblLevel", &fraChar, {2400, 600, 570, kLabelHeight}, "Level: ");
+  AddCaption(lblLevel, "lblLevel", &fraChar, {2400, 600, 570, kLabelHeight}, "Level: ");
   Add(cboLevel, "cboLevel", &fraChar, {3000, 555, 600, kComboHeight}).accessible_name =
       "Character level";
   cboLevel.style = ComboStyle::Editable;
@@ -98,10 +168,10 @@ void MainWindow::BuildTopStrip() {
   optTotal.SetValue(true);
 
   Add(fraCrafter, "fraCrafter", nullptr, {5610, 90, 3300, 960}).caption = " Character Info ";
-  caption(lblCName, "lblCName", &fraCrafter, {120, 285, 600, kLabelHeight}, "Name: ");
+  AddCaption(lblCName, "lblCName", &fraCrafter, {120, 285, 600, kLabelHeight}, "Name: ");
   Add(txtCName, "txtCName", &fraCrafter, {780, 255, 2385, kTextHeight}).accessible_name =
       "Crafter name";
-  caption(lblCLevel, "lblCLevel", &fraCrafter, {120, 615, 600, kLabelHeight}, "Level: ");
+  AddCaption(lblCLevel, "lblCLevel", &fraCrafter, {120, 615, 600, kLabelHeight}, "Level: ");
   Add(txtCLevel, "txtCLevel", &fraCrafter, {780, 585, 705, kTextHeight}).accessible_name =
       "Crafter level";
 
@@ -109,76 +179,63 @@ void MainWindow::BuildTopStrip() {
 }
 
 void MainWindow::BuildPanels() {
-  // One row: caption label, grey value label "0", text box "0", priority list.
-  // `index` is the row's array index, or -1 for a panel of one row, whose controls are no array.
-  auto row = [&](Control* in, int top, const PanelColumns& c, Label& caption, Label& value,
-                 TextBox& text, ComboBox& priority, int index, const char* names[4],
-                 std::string_view caption_text) {
-    auto name = [&](int column) {
-      return index < 0 ? std::string(names[column]) : Indexed(names[column], index);
+  for (size_t p = 0; p < kPanels.size(); ++p) {
+    const PanelLayout& layout = kPanelLayouts[p];
+    const PanelControls<false> panel = Panel(p);
+    Add(panel.frame, layout.frame_name, nullptr, layout.frame).caption = layout.caption;
+    if (!panel.viewport) {
+      BuildPanelRows(p, panel.frame);
+      continue;
+    }
+    // A bordered viewport clipping a taller panel that holds the rows, a bar beside it.
+    const ViewportLayout& v = layout.viewport;
+    Add(*panel.viewport, v.names[0], &panel.frame, {60, 255, 2640, v.viewport_height}).border =
+        kViewportBorder;
+    Add(*panel.scrolled, v.names[1], panel.viewport, {-15, 0, 2580, v.panel_height});
+    BuildPanelRows(p, *panel.scrolled);
+    Add(*panel.bar, v.names[2], &panel.frame, {2685, 255, 255, v.bar_height}).accessible_name =
+        v.bar_accessible_name;
+    panel.viewport->scroll_bar = panel.bar;
+  }
+}
+
+// Each row: caption label, grey value label "0", text box "0", priority list. The controls of a
+// panel of one row are no arrays, so their names carry no index.
+void MainWindow::BuildPanelRows(size_t p, Control& container) {
+  const PanelLayout& layout = kPanelLayouts[p];
+  const PanelColumns& c = layout.columns;
+  const PanelControls<false> panel = Panel(p);
+  const std::span<const std::string_view> captions = kPanels[p].rows;
+  for (size_t i = 0; i < captions.size(); ++i) {
+    const int top = layout.first_top + layout.spacing * static_cast<int>(i);
+    const auto name = [&](size_t column) {
+      const char* array = layout.names[column];
+      return captions.size() == 1 ? std::string(array) : Indexed(array, static_cast<int>(i));
     };
-    Add(caption, name(0), in, {c.caption_left, top + 45, c.caption_width, kLabelHeight});
-    caption.SetCaption(std::string(caption_text));
-    Add(value, name(1), in, {c.value_left, top + 30, c.value_width, 255});
+    const std::string caption(captions[i]);
+    Add(panel.captions[i], name(0), &container,
+        {c.caption_left, top + 45, c.caption_width, kLabelHeight})
+        .SetCaption(caption);
+    Label& value =
+        Add(panel.values[i], name(1), &container, {c.value_left, top + 30, c.value_width, 255});
     value.back_color = kValueGrey;
     value.alignment = Alignment::Center;
     value.SetCaption("0");
-    value.accessible_name = std::string(caption_text) + " total";
-    Add(text, name(2), in, {c.text_left, top + 15, 495, kTextHeight});
+    value.accessible_name = caption + " total";
+    TextBox& text =
+        Add(panel.texts[i], name(2), &container, {c.text_left, top + 15, 495, kTextHeight});
     text.SetText("0");
-    text.accessible_name = std::string(caption_text) + " cap";
-    Add(priority, name(3), in, {c.priority_left, top, 720, kComboHeight});
+    text.accessible_name = caption + " cap";
+    ComboBox& priority =
+        Add(panel.priorities[i], name(3), &container, {c.priority_left, top, 720, kComboHeight});
     FillList(priority, kPriorities);
-    priority.accessible_name = std::string(caption_text) + " priority";
-  };
-  auto rows = [&](Control* in, int first_top, int spacing, const PanelColumns& c, auto& captions,
-                  auto& values, auto& texts, auto& priorities, const char* names[4],
-                  const auto& row_captions) {
-    for (size_t i = 0; i < captions.size(); ++i) {
-      row(in, first_top + spacing * static_cast<int>(i), c, captions[i], values[i], texts[i],
-          priorities[i], static_cast<int>(i), names, row_captions[i]);
-    }
-  };
+    priority.accessible_name = caption + " priority";
+  }
+}
 
-  Add(fraStats, "fraStats", nullptr, {45, 1065, 2490, 3135}).caption = " Stats ";
-  const char* stat_names[4] = {"lblStat", "lblStatVal", "txtStat", "cboStatsPri"};
-  rows(&fraStats, 240, 360, {120, 525, 660, 420, 1140, 1695}, lblStat, lblStatVal, txtStat,
-       cboStatsPri, stat_names, kStatRows);
-
-  Add(fraResists, "fraResists", nullptr, {2580, 1065, 2655, 3135}).caption = " Resists ";
-  const char* resist_names[4] = {"lblResist", "lblResVal", "txtResist", "cboResPri"};
-  rows(&fraResists, 240, 315, {120, 645, 780, 420, 1260, 1815}, lblResist, lblResVal, txtResist,
-       cboResPri, resist_names, kResistRows);
-
-  const PanelColumns single{120, 645, 780, 420, 1260, 1815};
-  Add(fraHit, "fraHit", nullptr, {5325, 1065, 3000, 660}).caption = " Hits ";
-  const char* hit_names[4] = {"lblHits", "lblHitsVal", "txtHits", "cboHitsPri"};
-  row(&fraHit, 240, single, lblHits, lblHitsVal, txtHits, cboHitsPri, -1, hit_names, kHitsRows[0]);
-  Add(fraPower, "fraPower", nullptr, {5325, 1770, 3000, 660}).caption = " Power ";
-  const char* power_names[4] = {"lblPower", "lblPowVal", "txtPower", "cboPowPri"};
-  row(&fraPower, 240, single, lblPower, lblPowVal, txtPower, cboPowPri, -1, power_names,
-      kPowerRows[0]);
-
-  // The scrolling panels: a bordered viewport clipping a taller panel, a bar beside it.
-  const PanelColumns scrolled{60, 795, 870, 420, 1320, 1845};
-  Add(fraForuc, "fraForuc", nullptr, {5310, 2460, 3030, 1740}).caption = " Focus ";
-  Add(MainPictureFoc, "MainPictureFoc", &fraForuc, {60, 255, 2640, 1365}).border = kViewportBorder;
-  Add(ScrollPictureFoc, "ScrollPictureFoc", &MainPictureFoc, {-15, 0, 2580, 2655});
-  const char* focus_names[4] = {"lblFocus", "lblFocusVal", "txtFocusMax", "cboFocusPri"};
-  rows(&ScrollPictureFoc, 15, 330, scrolled, lblFocus, lblFocusVal, txtFocusMax, cboFocusPri,
-       focus_names, kFocusRows);
-  Add(VScrollFoc, "VScrollFoc", &fraForuc, {2685, 255, 255, 1350}).accessible_name = "Scroll focus";
-  MainPictureFoc.scroll_bar = &VScrollFoc;
-
-  Add(fraSkills, "fraSkills", nullptr, {8385, 1065, 3030, 3135}).caption = " Skills ";
-  Add(MainPictureSki, "MainPictureSki", &fraSkills, {60, 255, 2640, 2670}).border = kViewportBorder;
-  Add(ScrollPictureSki, "ScrollPictureSki", &MainPictureSki, {-15, 0, 2580, 8280});
-  const char* skill_names[4] = {"lblSkill", "lblSkillVal", "txtSkillMax", "cboSkillPri"};
-  rows(&ScrollPictureSki, 45, 315, scrolled, lblSkill, lblSkillVal, txtSkillMax, cboSkillPri,
-       skill_names, kSkillRows);
-  Add(VScrollSki, "VScrollSki", &fraSkills, {2685, 255, 255, 2700}).accessible_name =
-      "Scroll skills";
-  MainPictureSki.scroll_bar = &VScrollSki;
+MainWindow::PanelControls<true> MainWindow::Panel(size_t p) const {
+  const PanelControls<false>& c = panels_.at(p);
+  return {c.frame, c.captions, c.values, c.texts, c.priorities, c.viewport, c.scrolled, c.bar};
 }
 
 Label& MainWindow::ValueLabel(GemType gem_type, int row) {
@@ -186,21 +243,7 @@ Label& MainWindow::ValueLabel(GemType gem_type, int row) {
     throw RuntimeError(ErrorKind::IndexOutOfRange, "the " + std::string(kGemTypes.at(gem_type)) +
                                                        " panel has no row " + std::to_string(row));
   }
-  const auto r = static_cast<size_t>(row);
-  switch (gem_type) {
-    case kStat:
-      return lblStatVal[r];
-    case kResist:
-      return lblResVal[r];
-    case kHits:
-      return lblHitsVal;
-    case kPower:
-      return lblPowVal;
-    case kFocus:
-      return lblFocusVal[r];
-    default:
-      return lblSkillVal[r];
-  }
+  return Panel(*PanelIndex(gem_type)).values[static_cast<size_t>(row)];
 }
 
 void MainWindow::BuildItems() {
@@ -226,25 +269,29 @@ void MainWindow::BuildItems() {
 }
 
 void MainWindow::BuildItem(int k) {
-  Frame* frame = &Add(fraItem[k], Indexed("fraItem", k), &SSTab1, {90, 630, 10755, 3000}, k);
-  auto caption = [&](Label& label, const char* name, Rect rect, const char* text) {
-    Add(label, Indexed(name, k), frame, rect);
-    label.SetCaption(text);
+  Frame& frame = Add(fraItem[k], Indexed("fraItem", k), &SSTab1, {90, 630, 10755, 3000}, k);
+  // Created in reading order, which is also the keyboard order.
+  BuildItemFields(k, frame);
+  for (int g = 0; g < kGemsPerItem; ++g)
+    BuildGemRow(k, g, frame);
+  BuildItemKind(k, frame);
+}
+
+// The item's quality, name, level and the other fields, and its imbue point results.
+void MainWindow::BuildItemFields(int k, Frame& frame) {
+  const auto caption = [&](Label& label, const char* name, Rect rect, const char* text) {
+    AddCaption(label, Indexed(name, k), &frame, rect, text);
   };
-  auto text = [&](TextBox& box, const char* name, Rect rect, const char* initial,
-                  const char* accessible) {
-    Add(box, Indexed(name, k), frame, rect).accessible_name = accessible;
+  const auto text = [&](TextBox& box, const char* name, Rect rect, const char* initial,
+                        const char* accessible) {
+    Add(box, Indexed(name, k), &frame, rect).accessible_name = accessible;
     box.SetText(initial);
   };
-  auto result = [&](Label& label, const char* name, Rect rect, const char* initial) {
-    Add(label, Indexed(name, k), frame, rect);
-    label.back_color = kValueGrey;
-    label.SetCaption(initial);
+  const auto result = [&](Label& label, const char* name, Rect rect, const char* initial) {
+    AddResult(label, Indexed(name, k), &frame, rect, initial);
   };
-
-  // Created in reading order, which is also the keyboard order.
   caption(lblItmQual[k], "lblItmQual", {240, 285, 885, kLabelHeight}, "Item Quality:");
-  Add(cboItmQual[k], Indexed("cboItmQual", k), frame, {1215, 255, 765, kComboHeight})
+  Add(cboItmQual[k], Indexed("cboItmQual", k), &frame, {1215, 255, 765, kComboHeight})
       .accessible_name = "Item Quality";
   FillList(cboItmQual[k], kQualities);
   caption(lblItemName[k], "lblItemName", {2250, 277, 900, kLabelHeight}, "Item Name:");
@@ -261,54 +308,70 @@ void MainWindow::BuildItem(int k) {
   result(lblUtility[k], "lblUtility", {9165, 315, 930, 255}, "Utility: 00.0");
   result(lblOverc[k], "lblOverc", {7140, 630, 1755, 255}, "Overcharge: none");
   result(lblTotal[k], "lblTotal", {9165, 630, 930, 255}, "Total: 000.0");
+}
 
+// Gem row `g` of item `k`: its caption, four lists and three results.
+void MainWindow::BuildGemRow(int k, int g, Frame& frame) {
   static constexpr std::array<int, kGemsPerItem> kRowTops = {1065, 1425, 1815, 2190};
   static constexpr std::array<const char*, kGemsPerItem> kRowCaptions = {
       "Gem 1:", "Gem 2:", "Gem 3:", "Gem 4:"};
-  for (int g = 0; g < kGemsPerItem; ++g) {
-    const int i = GemSlot(k, g);
-    const int top = kRowTops[g];
-    const std::string gem = "Gem " + std::to_string(g + 1) + " ";
-    Add(lblGem[i], Indexed("lblGem", i), frame, {225, top + 45, 525, kLabelHeight});
-    lblGem[i].SetCaption(kRowCaptions[g]);
-    Add(cboType[i], Indexed("cboType", i), frame, {855, top, 990, kComboHeight});
-    FillList(cboType[i], kGemTypes);
-    cboType[i].accessible_name = gem + "type";
-    Add(cboAmount[i], Indexed("cboAmount", i), frame, {1905, top, 645, kComboHeight});
-    cboAmount[i].style = ComboStyle::Editable;
-    cboAmount[i].accessible_name = gem + "amount";
-    Add(cboEffect[i], Indexed("cboEffect", i), frame, {2595, top, 1920, kComboHeight})
-        .accessible_name = gem + "effect";
-    Add(cboGemQual[i], Indexed("cboGemQual", i), frame, {4575, top, 765, kComboHeight});
-    FillList(cboGemQual[i], kQualities);
-    cboGemQual[i].accessible_name = gem + "quality";
-    Add(lblGemPoint[i], Indexed("lblGemPoint", i), frame, {5400, top + 45, 465, kLabelHeight});
-    lblGemPoint[i].back_color = kValueGrey;
-    lblGemPoint[i].alignment = Alignment::Center;
-    // What every evaluation writes for no points, so that an item not evaluated yet reads the
-    // same as one evaluated with nothing in it.
-    lblGemPoint[i].SetCaption("0");
-    lblGemPoint[i].accessible_name = gem + "points";
-    Add(lblGemCost[i], Indexed("lblGemCost", i), frame, {5955, top + 45, 960, kLabelHeight});
-    lblGemCost[i].back_color = kValueGrey;
-    lblGemCost[i].SetCaption(" 0g 0s 0c");
-    lblGemCost[i].accessible_name = gem + "cost";
-    Add(lblGemName[i], Indexed("lblGemName", i), frame, {7050, top + 45, 3465, kLabelHeight});
-    lblGemName[i].back_color = kValueGrey;
-    lblGemName[i].accessible_name = gem + "name";
-  }
+  const int i = GemSlot(k, g);
+  const int top = kRowTops[g];
+  const std::string gem = "Gem " + std::to_string(g + 1) + " ";
+  AddCaption(lblGem[i], Indexed("lblGem", i), &frame, {225, top + 45, 525, kLabelHeight},
+             kRowCaptions[g]);
+  Add(cboType[i], Indexed("cboType", i), &frame, {855, top, 990, kComboHeight});
+  FillList(cboType[i], kGemTypes);
+  cboType[i].accessible_name = gem + "type";
+  Add(cboAmount[i], Indexed("cboAmount", i), &frame, {1905, top, 645, kComboHeight});
+  cboAmount[i].style = ComboStyle::Editable;
+  cboAmount[i].accessible_name = gem + "amount";
+  Add(cboEffect[i], Indexed("cboEffect", i), &frame, {2595, top, 1920, kComboHeight})
+      .accessible_name = gem + "effect";
+  Add(cboGemQual[i], Indexed("cboGemQual", i), &frame, {4575, top, 765, kComboHeight});
+  FillList(cboGemQual[i], kQualities);
+  cboGemQual[i].accessible_name = gem + "quality";
+  // "0", what every evaluation writes for no points: an item not evaluated yet reads the same as
+  // one evaluated with nothing in it.
+  AddResult(lblGemPoint[i], Indexed("lblGemPoint", i), &frame, {5400, top + 45, 465, kLabelHeight},
+            "0")
+      .alignment = Alignment::Center;
+  lblGemPoint[i].accessible_name = gem + "points";
+  AddResult(lblGemCost[i], Indexed("lblGemCost", i), &frame, {5955, top + 45, 960, kLabelHeight},
+            " 0g 0s 0c")
+      .accessible_name = gem + "cost";
+  AddResult(lblGemName[i], Indexed("lblGemName", i), &frame, {7050, top + 45, 3465, kLabelHeight},
+            "")
+      .accessible_name = gem + "name";
+}
 
-  Add(optDropped[k], Indexed("optDropped", k), frame, {855, 2640, 1260, kLabelHeight}).caption =
+// Dropped or crafted, equipped, and the item's cost.
+void MainWindow::BuildItemKind(int k, Frame& frame) {
+  Add(optDropped[k], Indexed("optDropped", k), &frame, {855, 2640, 1260, kLabelHeight}).caption =
       "Dropped Item";
-  Add(optCraft[k], Indexed("optCraft", k), frame, {2280, 2640, 1260, kLabelHeight}).caption =
+  Add(optCraft[k], Indexed("optCraft", k), &frame, {2280, 2640, 1260, kLabelHeight}).caption =
       "Crafted Item";
   itemKindGroup[k].Add(optDropped[k]);
   itemKindGroup[k].Add(optCraft[k]);
   optDropped[k].group = optCraft[k].group = &itemKindGroup[k];
   optCraft[k].SetValue(true);
-  Add(chkEquip[k], Indexed("chkEquip", k), frame, {3690, 2655, 975, kLabelHeight}).caption =
+  Add(chkEquip[k], Indexed("chkEquip", k), &frame, {3690, 2655, 975, kLabelHeight}).caption =
       "Equipped";
-  result(lblItemCost[k], "lblItemCost", {5355, 2610, 1560, 255}, "Cost: 0g 0s 0c");
+  AddResult(lblItemCost[k], Indexed("lblItemCost", k), &frame, {5355, 2610, 1560, 255},
+            "Cost: 0g 0s 0c");
+}
+
+Label& MainWindow::AddCaption(Label& label, std::string name, Control* in, Rect rect,
+                              const char* text) {
+  Add(label, std::move(name), in, rect).SetCaption(text);
+  return label;
+}
+
+Label& MainWindow::AddResult(Label& label, std::string name, Control* in, Rect rect,
+                             const char* text) {
+  Add(label, std::move(name), in, rect).back_color = kValueGrey;
+  label.SetCaption(text);
+  return label;
 }
 
 }  // namespace gw::ui

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <type_traits>
 
 #include "ui/lists.h"
 #include "ui/window.h"
@@ -44,8 +47,8 @@ class MainWindow : public Window {
   TextBox txtCName, txtCLevel;
   CommandButton cmdExit;
 
-  // Character panels, sized and captioned by kPanels; row i of a panel is effect index i of its
-  // gem type.
+  // Character panels, sized and captioned by kPanels and reached through Panel(); row i of a
+  // panel is effect index i of its gem type.
   Frame fraStats;
   std::array<Label, kStatRows.size()> lblStat, lblStatVal;
   std::array<TextBox, kStatRows.size()> txtStat;
@@ -75,7 +78,27 @@ class MainWindow : public Window {
   std::array<TextBox, kSkillRows.size()> txtSkillMax;
   std::array<ComboBox, kSkillRows.size()> cboSkillPri;
 
-  // The grey value label of row `row` of gem type `gem_type`'s panel (see kPanels).
+  // The controls of one character panel; row i shows effect index i of the panel's gem type. A
+  // panel of one row (Hits, Power) holds single controls, not arrays.
+  template <bool kConst>
+  struct PanelControls {
+    template <class C>
+    using Of = std::conditional_t<kConst, const C, C>;
+    Of<Frame>& frame;
+    std::span<Of<Label>> captions, values;
+    std::span<Of<TextBox>> texts;
+    std::span<Of<ComboBox>> priorities;
+    // The rows of the focus and skills panels lie in a scrolling viewport: a bordered picture
+    // box clipping a taller one, with a bar beside it. Null for the other panels.
+    Of<PictureBox>* viewport = nullptr;
+    Of<PictureBox>* scrolled = nullptr;
+    Of<VScrollBar>* bar = nullptr;
+  };
+  // The controls of panel `p` of kPanels.
+  PanelControls<false> Panel(size_t p) { return panels_.at(p); }
+  PanelControls<true> Panel(size_t p) const;
+
+  // The grey value label of row `row` of gem type `gem_type`'s panel.
   Label& ValueLabel(GemType gem_type, int row);
 
   // The item tabs and the five buttons drawn over their strip.
@@ -107,8 +130,28 @@ class MainWindow : public Window {
   void BuildMenus();
   void BuildTopStrip();
   void BuildPanels();
+  void BuildPanelRows(size_t p, Control& container);
   void BuildItems();
   void BuildItem(int k);
+  void BuildItemFields(int k, Frame& frame);
+  void BuildGemRow(int k, int g, Frame& frame);
+  void BuildItemKind(int k, Frame& frame);
+  // A label showing `text`; a grey result label showing `text`.
+  Label& AddCaption(Label& label, std::string name, Control* in, Rect rect, const char* text);
+  Label& AddResult(Label& label, std::string name, Control* in, Rect rect, const char* text);
+
+  // The character panels' controls, in the order of kPanels: Stat, Resist, Hits, Power, Focus,
+  // Skill.
+  std::array<PanelControls<false>, kPanels.size()> panels_ = {{
+      {fraStats, lblStat, lblStatVal, txtStat, cboStatsPri},
+      {fraResists, lblResist, lblResVal, txtResist, cboResPri},
+      {fraHit, {&lblHits, 1}, {&lblHitsVal, 1}, {&txtHits, 1}, {&cboHitsPri, 1}},
+      {fraPower, {&lblPower, 1}, {&lblPowVal, 1}, {&txtPower, 1}, {&cboPowPri, 1}},
+      {fraForuc, lblFocus, lblFocusVal, txtFocusMax, cboFocusPri, &MainPictureFoc,
+       &ScrollPictureFoc, &VScrollFoc},
+      {fraSkills, lblSkill, lblSkillVal, txtSkillMax, cboSkillPri, &MainPictureSki,
+       &ScrollPictureSki, &VScrollSki},
+  }};
 };
 
 }  // namespace gw::ui

@@ -80,6 +80,26 @@ TEST_F(MainFormTest, RevealScrollsAPanelJustEnoughToShowAControlAndTheLastRowFit
   EXPECT_EQ(w.VScrollSki.Value(), w.lblSkillVal[0].rect().top);
 }
 
+TEST_F(MainFormTest, EachBarScrollsItsPanelToItsLastRowInPagesOfATenth) {
+  const struct {
+    ui::PictureBox& viewport;
+    ui::PictureBox& panel;
+    ui::VScrollBar& bar;
+    int16_t range;
+  } bars[] = {{w.MainPictureFoc, w.ScrollPictureFoc, w.VScrollFoc, w.FocusScrollRange},
+              {w.MainPictureSki, w.ScrollPictureSki, w.VScrollSki, w.SkillScrollRange}};
+  for (const auto& b : bars) {
+    SCOPED_TRACE(b.bar.name());
+    b.bar.SetValue(b.bar.Max());  // at the end, the panel's bottom meets the viewport's
+    EXPECT_EQ(b.panel.Top() + b.panel.Height(), b.viewport.ScaleHeight());
+    EXPECT_EQ(b.range, -b.bar.Max());
+    // A page click moves a tenth of the way, the remainder dropped; an arrow click less.
+    const int page = b.bar.LargeChange();
+    EXPECT_TRUE(10 * page <= b.bar.Max() && b.bar.Max() < 10 * (page + 1)) << page;
+    EXPECT_LT(b.bar.SmallChange(), page);
+  }
+}
+
 TEST_F(MainFormTest, ATabsFirstShowingFillsItsEmptyQualitiesAndSearchOpensOnlyFromNeckOn) {
   w.cboGemQual[ui::GemSlot(5, 1)].SetListIndex(6);
   for (int tab = 0; tab < ui::kItemCount; ++tab)

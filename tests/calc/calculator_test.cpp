@@ -213,7 +213,7 @@ TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacityTheOther
       {"30", none, 2, true},
       {"0.4", none, 2, false},
       {"99999", none, 2, true},
-      {"52", "Imbue Points: 12.0 /  | Overcharge: IMPOS.", 2, false},  // capacity 0
+      {"52 1", "Imbue Points: 12.0 /  | Overcharge: IMPOS.", 2, false},  // capacity 0
       {"53 -1 40000 1e999 -32769", "Imbue Points: 12.0 / ?? | Overcharge: none", 2, false}};
   for (const auto& c : cases) {
     if (c.quality >= 0) w.cboItmQual[0].SetListIndex(c.quality);
@@ -264,6 +264,12 @@ TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
   for (int slot = 0; slot < 10; ++slot)
     Typed(slot, ui::kPower, "0.1");
   EXPECT_EQ(w.lblPowVal.Caption(), "1");  // not 0.9999999999999999
+  // Each amount is added to what the caption shows, 15 digits: one below the last of them is
+  // lost every time, however many there are.
+  Typed(20, ui::kHits, "0.5");
+  for (int slot = 21; slot < 24; ++slot)
+    Typed(slot, ui::kHits, "4e-16");
+  EXPECT_EQ(w.lblHitsVal.Caption(), "0.5");
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST(ParseNumber, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
                {"1e", 1},        {"1e+", 1},       {"3 e 2", 300},   {"", 0},        {"abc", 0},
                {".", 0},         {"-", 0},         {"e5", 0},        {"\r5", 0},     {"&H1F", 31},
                {"&h1f", 31},     {"&O17", 15},     {"&O19", 1},      {"&HG", 0},     {"&X1", 0},
-               {" & H 1 0", 16}, {"1e999", inf},   {"-1e999", -inf}, {"1e-999", 0}};
+               {" & H 1 0", 16}, {"1e999", inf},   {"-1e999", -inf}, {"1e-999", 0},  {"&HA", 10},
+               {"&ha", 10},      {"&O18", 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ParseNumber(c.text), c.value);
@@ -76,8 +77,12 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
     const char* pattern;
     std::vector<double> values;
     const char* texts;
-  } cases[] = {{"#0", {0, 400, 2.5, -2.5, 123456789012345}, "0 400 3 -3 123456789012345 "},
-               {"#0.0", {5, 0, 32.5, 0.25, -0.25, -0.04}, "5.0 0.0 32.5 0.3 -0.3 0.0 "},
+  } cases[] = {{"#0",
+                {0, 400, 2.5, -2.5, 123456789012345, 1e15},
+                "0 400 3 -3 123456789012345 1000000000000000 "},
+               {"#0.0",
+                {5, 0, 32.5, 0.25, -0.25, -0.04, 12345678901.25},
+                "5.0 0.0 32.5 0.3 -0.3 0.0 12345678901.3 "},
                {"##", {32, 0}, "32  "},
                {"###.#",
                 {29.5, 30, 0.5, 1234.5, 9.96, -9.96, 0.04, 0.05, 4.55f},
@@ -88,6 +93,38 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
       texts += FormatNumber(x, c.pattern) + " ";
     EXPECT_EQ(texts, c.texts) << c.pattern;
   }
+}
+
+TEST(ShownText, ValidUtf8AsItIsAnyOtherTextByteByByteAsLatin1) {
+  // Each sequence at the edge of what UTF-8 allows; the invalid ones are overlong forms,
+  // surrogates, code points past U+10FFFF, stray or cut-off continuation bytes.
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},
+      {"R\xC3\xBCstung", true},
+      {"\xC2\x80\xDF\xBF", true},
+      {"\xE0\xA0\x80\xED\x9F\xBF\xEF\xBF\xBF", true},
+      {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", true},
+      {"\xC1\xBF", false},
+      {"\xE0\x9F\xBF", false},
+      {"\xED\xA0\x80", false},
+      {"\xF0\x8F\xBF\xBF", false},
+      {"\xF4\x90\x80\x80", false},
+      {"\xF5\x80\x80\x80", false},
+      {"\x80\x80\x80", false},
+      {"\xC3\x7F", false},
+      {"\xC3\xC0", false},
+      {"\xE2\x82"
+       "A",
+       false},
+      {"\xE2\x82\xC0", false},
+      {"\xF0\x90\x80"
+       "A",
+       false},
+      {"x\xC3", false},
+  };
+  for (const auto& [bytes, valid] : cases)
+    EXPECT_EQ(ShownText(bytes) == bytes, valid) << testing::PrintToString(bytes);
+  EXPECT_EQ(ShownText("caf\xE9 \x80\xFF"), "caf\xC3\xA9 \xC2\x80\xC3\xBF");
 }
 
 TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
@@ -115,6 +152,13 @@ TEST(ReadWholeFile, ReadsOnlyRegularFilesAndSaysWhatElseItFound) {
     EXPECT_EQ(error.rfind("File not found: " + path.string() + " cannot be read " + reason, 0), 0u)
         << error;
   }
+  // A file whose size shows only in reading it is held to the same limit.
+  const std::string line = ReadWholeFile("/proc/self/cmdline");
+  EXPECT_EQ(ReadWholeFile("/proc/self/cmdline", line.size()), line);
+  EXPECT_NE(test::ErrorOf([&] {
+              ReadWholeFile("/proc/self/cmdline", line.size() - 1);
+            }).find("(it is larger than"),
+            std::string::npos);
 }
 
 }  // namespace

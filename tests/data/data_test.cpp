@@ -32,11 +32,11 @@ std::string Identifiers(int last) {
   return text;
 }
 
-// GemData1: code, name at column 6, price at 16, count at 24; what lies between them is not
-// read. GemData3: effect name at 4, extra texts at 20 and 48, suffix from 74.
+// GemData1: code, name at column 6, price at 16, count at 24. GemData3: effect name at 4, extra
+// texts at 20 and 48, suffix from 74. What lies between the fields ("*") is not read.
 const std::string kLevel = "L01 *Exquisite*   0.2592";
-const std::string kEffect = "   Blades          extra" + std::string(23, ' ') + "other" +
-                            std::string(20, ' ') + "xRazor Sigil  ";
+const std::string kEffect = "  *Blades         *extra" + std::string(22, ' ') + "*other" +
+                            std::string(20, ' ') + "*Razor Sigil  ";
 
 TEST(DataFiles, WhatCannotBeReadIsReportedByFileAndLine) {
   const DataFile imbue = DataFile::ImbuePoints, amounts = DataFile::GemData2,
@@ -111,15 +111,17 @@ TEST(DataFiles, FieldsAreCutByColumnRoundedToEvenAndPlacedBySectionHeaders) {
       "[-]\n 0  0  0 31\n"                // so does a minus sign
       "[\n 0  0  0 32\n"                  // and nothing at all
       "[3\n10  5 99 33\n.5 1.\n"          // no closing bracket needed
+      "[2]\n11922933944\n"                // columns 3, 6 and 9 are not read
       "[1]\n 3  0  0  7\n";               // a repeated header overwrites from the first entry
   EXPECT_EQ(Load(DataFile::GemData2, text, &t), "");
   std::string amounts;
-  for (auto [type, level] : {std::pair{1, 1}, {1, 2}, {0, 1}, {0, 2}, {3, 1}, {3, 2}}) {
+  for (auto [type, level] : {std::pair{1, 1}, {1, 2}, {0, 1}, {0, 2}, {3, 1}, {3, 2}, {2, 1}}) {
     const GemAmount& a = t.GemAmountTable(type, level);
     for (int field : {a.CostUnitsA, a.CostUnitsB, a.SpareValue, a.Amount})
       amounts += std::to_string(field) + " ";
   }
-  EXPECT_EQ(amounts, "3 0 0 7 2 0 0 6 0 0 0 32 0 0 0 0 10 5 99 33 0 1 0 0 ");  // .5 to even
+  // ".5" rounds to even: 0.
+  EXPECT_EQ(amounts, "3 0 0 7 2 0 0 6 0 0 0 32 0 0 0 0 10 5 99 33 0 1 0 0 11 22 33 44 ");
   EXPECT_EQ(Load(DataFile::GemData3, "[6]\n" + kEffect + "\n   Blunt\n\n", &t), "");
   std::string effects;  // a short line has no suffix; a blank line is an empty entry
   for (const GemEffect& e :

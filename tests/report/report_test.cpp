@@ -147,8 +147,8 @@ TEST(Report, ExitStatusAndMessageForEachInput) {
        "would not give back the plan of \"" + dir +
            "/f.txt\" exactly:\n"
            "Chest, Gem 1 amount: \"\" now, \"1\" after opening\n"},
-      {"help", {"--help", "--bogus"}, kImported, ""},
-      {"version", {"--version"}, kImported, ""},
+      {"help", {"--help", "--bogus"}, kSuccess, ""},
+      {"version", {"--version"}, kSuccess, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -51,6 +51,10 @@ TEST(Controls, WhatCannotBeChosenOrSetIsRefusedNamingTheControlAndChangesNothing
       [&] { tabs.SetTab(3); }};
   for (const auto& action : refused)
     EXPECT_EQ(test::ErrorOf(action).rfind("Invalid argument: ", 0), 0u);
+  for (int end : {100, 0}) {  // a bar can be scrolled to either end
+    bar.SetValue(end);
+    EXPECT_EQ(bar.Value(), end);
+  }
   EXPECT_NE(test::ErrorOf(refused[1]).find("cboType(5)"), std::string::npos);
   MenuItem item;  // without a handler, or disabled, a menu item does nothing
   item.Press();
@@ -59,6 +63,32 @@ TEST(Controls, WhatCannotBeChosenOrSetIsRefusedNamingTheControlAndChangesNothing
   item.Press();
   box.UserTyped("zzz");  // a drop-down list cannot be typed into
   EXPECT_EQ(box.Text() + std::to_string(box.ListIndex()) + std::to_string(bar.Value()), "b10");
+}
+
+TEST(Reveal, ScrollsOnlyAPanelThatAViewportWithABarClips) {
+  // A viewport 100 twips high inside, clipping a panel; then picture boxes that clip nothing:
+  // one alone, one in a frame, one whose holder has no bar.
+  PictureBox viewport, panel, alone, framed, unbarred, in_unbarred;
+  Frame frame;
+  viewport.Place("viewport", nullptr, {0, 0, 100, 130});
+  viewport.border = 15;
+  panel.Place("panel", &viewport, {0, 0, 100, 1000});
+  alone.Place("alone", nullptr, {});
+  framed.Place("framed", &frame, {});
+  in_unbarred.Place("in_unbarred", &unbarred, {});
+  VScrollBar bar;
+  bar.SetMax(900);
+  viewport.scroll_bar = &bar;
+  Label row, elsewhere[3];
+  row.Place("row", &panel, {0, 500, 50, 20});
+  elsewhere[0].Place("a", &alone, {0, 500, 50, 20});
+  elsewhere[1].Place("b", &framed, {0, 500, 50, 20});
+  elsewhere[2].Place("c", &in_unbarred, {0, 500, 50, 20});
+  for (const Label& label : elsewhere)
+    Reveal(label);
+  EXPECT_EQ(bar.Value(), 0);
+  Reveal(row);
+  EXPECT_EQ(bar.Value(), 420);  // its bottom at the viewport's
 }
 
 }  // namespace
