@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "common/text.h"
 #include "data/data_files.h"
+#include "support/desk.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 #include "ui/search_window.h"
@@ -22,27 +23,12 @@ namespace gw {
 namespace {
 
 // The program's model after start-up over the sample data, with every message kept.
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, public test::Desk {
  protected:
-  MainFormTest() : form(test::SampleDataFolder()), w(form.window()) {
-    form.Form_Load();
-    w.present_message = [this](const std::string&, const std::string& text) {
-      messages.push_back(text);
-    };
-    // Every question is kept and answered with `answer` (by default: discard the changes).
-    w.present_question = [this](const std::string&, const std::string& text,
-                                const std::vector<std::string>& buttons) {
-      questions.push_back(text);
-      for (size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i] == answer) return static_cast<int>(i);
-      }
-      return -1;
-    };
-  }
   // Opens `text` through File, "Open..." as a player would.
   void Import(const std::string& text) { ImportFile(folder.Write("set.txt", text).string()); }
   void ImportFile(std::optional<std::string> path) {
-    w.CommonDialog.chooser = [path] { return path; };
+    open = std::move(path);
     w.mnuOpen.Press();
   }
   // Opens the search window from "Search..." and lets `use` work in it while it is open.
@@ -55,11 +41,6 @@ class MainFormTest : public ::testing::Test {
   }
 
   test::TempFolder folder;
-  MainForm form;
-  ui::MainWindow& w;
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
-  std::string answer = "Discard";
   int openings = 0;
 };
 

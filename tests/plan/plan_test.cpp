@@ -19,6 +19,7 @@
 #include "plan/item_set_writer.h"
 #include "plan/plan_history.h"
 #include "plan/round_trip.h"
+#include "support/desk.h"
 #include "support/files.h"
 #include "support/player.h"
 #include "support/snapshot.h"
@@ -28,37 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program's model after start-up, with its dialogs and questions answered by the test.
-struct Desk {
-  explicit Desk(const fs::path& data = test::SampleDataFolder()) : form(data), w(form.window()) {
-    form.Form_Load();
-    w.present_message = [this](const std::string&, const std::string& text) {
-      messages.push_back(text);
-    };
-    w.present_question = [this](const std::string&, const std::string& text,
-                                const std::vector<std::string>& buttons) {
-      questions.push_back(text);
-      for (size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i] == answer) return static_cast<int>(i);
-      }
-      return -1;
-    };
-    w.CommonDialog.save_chooser = [this](const std::string&) { return save_as; };
-    w.CommonDialog.chooser = [this] { return open; };
-  }
-  // Every tab shown once, then the first again: what a player who looked everywhere sees.
-  void ShowEveryTab() {
-    for (int k = ui::kItemCount - 1; k >= 0; --k)
-      w.SSTab1.SetTab(k);
-  }
-  bool Unloaded() const { return !w.loaded(); }
-
-  MainForm form;
-  ui::MainWindow& w;
-  std::vector<std::string> messages, questions;
-  std::string answer = "Discard";
-  std::optional<std::string> save_as, open;
-};
+using test::Desk;
 
 fs::path ExampleSet() {
   return test::ExamplesFolder() / "full-set.txt";
@@ -353,11 +324,11 @@ TEST(SaveTest, OnlyARealChangeAsksBeforeItIsLost) {
       d.w.cmdExit.Press();
       EXPECT_EQ(d.questions.size(), row.asks ? 1u : 0u) << row.name;
       if (!row.asks) {
-        EXPECT_TRUE(d.Unloaded()) << row.name;
+        EXPECT_TRUE(!d.w.loaded()) << row.name;
         continue;
       }
       EXPECT_EQ(d.questions[0], "Save the changes to this plan?");
-      EXPECT_EQ(d.Unloaded(), std::string(answer) != "Cancel") << row.name << answer;
+      EXPECT_EQ(!d.w.loaded(), std::string(answer) != "Cancel") << row.name << answer;
       EXPECT_EQ(d.form.PlanChanged(), std::string(answer) != "Save") << row.name << answer;
       fs::remove(folder.path() / "answer.txt");
       // The close box and Open ask the same.
