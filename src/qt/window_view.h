@@ -61,15 +61,25 @@ class WindowView : public QObject, public Flushable {
   // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
   void Build(Binding& binding);
-  // The widget of a control's kind, wired to the model; nullptr for a menu item.
+  // The widget of a control's kind, wired to the model; nullptr for a menu item. Each kind has
+  // its own function in control_widgets.cpp: these members for the kinds that need the view (its
+  // event gate, its event filter), plain functions there for the rest.
   QWidget* MakeWidget(Binding& binding, QWidget* parent);
+  QWidget* MakeTextBox(Binding& binding, QWidget* parent);
+  QWidget* MakeComboBox(Binding& binding, QWidget* parent);
+  // Typing into an editable combo box changes its text, never its choice.
+  void MakeEditable(QComboBox& box, Binding& binding);
+  QWidget* MakeOptionButton(Binding& binding, QWidget* parent);
+  QWidget* MakeCheckBox(Binding& binding, QWidget* parent);
+  QWidget* MakeCommandButton(Binding& binding, QWidget* parent);
+  QWidget* MakePictureBox(Binding& binding, QWidget* parent);
+  QWidget* MakeScrollBar(Binding& binding, QWidget* parent);
+  QWidget* MakeTabContainer(Binding& binding, QWidget* parent);
   void BuildPage(const ui::Control& tabs, int page);
   // Whether start-up may leave a control for later: a row of a scrolling panel that lies wholly
   // below its viewport, which nobody sees before scrolling.
   bool BuildLater(const ui::Control& control) const;
   void BuildMenuItem(Binding& binding);
-  // Typing into an editable combo box changes its text, never its choice.
-  void MakeEditable(QComboBox& box, Binding& binding);
   QWidget* ParentFor(const ui::Control& control, QPoint& offset);
   void Apply(Binding& binding);
 
