@@ -71,6 +71,40 @@ void ShowCaption(QLabel& label, const QString& caption, const std::string& acces
   if (label.accessibleName() != name) label.setAccessibleName(name);
 }
 
+void ShowMenuItem(QAction& action, const ui::MenuItem& item) {
+  action.setEnabled(item.enabled());
+  action.setText(ToQString(item.Caption()));
+}
+
+void ShowTextBox(QLineEdit& w, const ui::TextBox& box) {
+  const QString text = ToQString(box.Text());
+  if (w.text() != text) w.setText(text);
+}
+
+// `shown_version` is the version of the list the widget holds.
+void ShowComboBox(QComboBox& w, const ui::ComboBox& box, uint64_t& shown_version) {
+  if (shown_version != box.list_version()) {
+    w.clear();
+    QStringList items;
+    for (const std::string& item : box.items())
+      items << ToQString(item);
+    w.addItems(items);
+    shown_version = box.list_version();
+  }
+  if (w.currentIndex() != box.ListIndex()) w.setCurrentIndex(box.ListIndex());
+  if (box.style == ui::ComboStyle::Editable) {
+    const QString text = ToQString(box.Text());
+    if (w.currentText() != text) w.setEditText(text);
+  }
+}
+
+void ShowScrollBar(QScrollBar& w, const ui::VScrollBar& bar) {
+  w.setRange(bar.Min(), bar.Max());
+  w.setSingleStep(bar.SmallChange());
+  w.setPageStep(bar.LargeChange());
+  w.setValue(bar.Value());
+}
+
 QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
   auto* w = new QListWidget(parent);
   // The face the window asks for, else the system's fixed-pitch face.
@@ -86,6 +120,12 @@ QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
   palette.setColor(QPalette::Text, ToColor(list.fore_color));
   w->setPalette(palette);
   return w;
+}
+
+void ShowListBox(QListWidget& w, const ui::ListBox& list) {
+  w.clear();
+  for (const std::string& item : list.items())
+    w.addItem(ToQString(item));
 }
 
 }  // namespace
@@ -259,85 +299,67 @@ QWidget* WindowView::MakeTabContainer(Binding& b, QWidget* parent) {
 }
 
 void WindowView::Apply(Binding& b) {
-  ui::Control* c = b.control;
   if (b.action != nullptr) {
-    b.action->setEnabled(c->enabled());
-    b.action->setText(ToQString(As<ui::MenuItem>(c).Caption()));
+    ShowMenuItem(*b.action, As<ui::MenuItem>(b.control));
     return;
   }
+  const QSignalBlocker block(b.widget);
+  b.widget->setEnabled(b.control->enabled());
+  ShowKind(b);
+}
+
+void WindowView::ShowKind(Binding& b) {
+  ui::Control* c = b.control;
   QWidget* widget = b.widget;
-  const QSignalBlocker block(widget);
-  widget->setEnabled(c->enabled());
   switch (c->kind()) {
     case ControlKind::Label:
       ShowCaption(*static_cast<QLabel*>(widget), ToQString(As<ui::Label>(c).Caption()),
                   c->accessible_name);
       break;
-    case ControlKind::TextBox: {
-      auto* w = static_cast<QLineEdit*>(widget);
-      const QString text = ToQString(As<ui::TextBox>(c).Text());
-      if (w->text() != text) w->setText(text);
+    case ControlKind::TextBox:
+      ShowTextBox(*static_cast<QLineEdit*>(widget), As<ui::TextBox>(c));
       break;
-    }
-    case ControlKind::ComboBox: {
-      auto& box = As<ui::ComboBox>(c);
-      auto* w = static_cast<QComboBox*>(widget);
-      if (b.list_version != box.list_version()) {
-        w->clear();
-        QStringList items;
-        for (const std::string& item : box.items())
-          items << ToQString(item);
-        w->addItems(items);
-        b.list_version = box.list_version();
-      }
-      if (w->currentIndex() != box.ListIndex()) w->setCurrentIndex(box.ListIndex());
-      if (box.style == ui::ComboStyle::Editable) {
-        const QString text = ToQString(box.Text());
-        if (w->currentText() != text) w->setEditText(text);
-      }
+    case ControlKind::ComboBox:
+      ShowComboBox(*static_cast<QComboBox*>(widget), As<ui::ComboBox>(c), b.list_version);
       break;
-    }
     case ControlKind::OptionButton:
       static_cast<QRadioButton*>(widget)->setChecked(As<ui::OptionButton>(c).Value());
       break;
     case ControlKind::CheckBox:
       static_cast<QCheckBox*>(widget)->setChecked(As<ui::CheckBox>(c).Value());
       break;
-    case ControlKind::PictureBox: {
-      if (started_) BuildDeferred();  // the panel may move its hidden rows into view
-      const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
-      QPoint offset;
-      ParentFor(*c, offset);
-      widget->move(at - offset);
+    case ControlKind::PictureBox:
+      ShowPictureBox(b);
       break;
-    }
-    case ControlKind::VScrollBar: {
-      auto& bar = As<ui::VScrollBar>(c);
-      auto* w = static_cast<QScrollBar*>(widget);
-      w->setRange(bar.Min(), bar.Max());
-      w->setSingleStep(bar.SmallChange());
-      w->setPageStep(bar.LargeChange());
-      w->setValue(bar.Value());
+    case ControlKind::VScrollBar:
+      ShowScrollBar(*static_cast<QScrollBar*>(widget), As<ui::VScrollBar>(c));
       break;
-    }
-    case ControlKind::TabContainer: {
-      const int tab = As<ui::TabContainer>(c).Tab();
-      b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
-      BuildPage(*c, tab);
+    case ControlKind::TabContainer:
+      ShowTabContainer(b);
       break;
-    }
-    case ControlKind::ListBox: {
-      auto* w = static_cast<QListWidget*>(widget);
-      w->clear();
-      for (const std::string& item : As<ui::ListBox>(c).items())
-        w->addItem(ToQString(item));
+    case ControlKind::ListBox:
+      ShowListBox(*static_cast<QListWidget*>(widget), As<ui::ListBox>(c));
       break;
-    }
     case ControlKind::CommandButton:
     case ControlKind::Frame:
     case ControlKind::MenuItem:
       break;
   }
+}
+
+void WindowView::ShowPictureBox(Binding& b) {
+  ui::Control* c = b.control;
+  if (started_) BuildDeferred();  // the panel may move its hidden rows into view
+  const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
+  QPoint offset;
+  ParentFor(*c, offset);
+  b.widget->move(at - offset);
+}
+
+void WindowView::ShowTabContainer(Binding& b) {
+  const int tab = As<ui::TabContainer>(b.control).Tab();
+  b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
+  BuildPage(*b.control, tab);
 }
 
 }  // namespace gw::qt

@@ -81,7 +81,13 @@ class WindowView : public QObject, public Flushable {
   bool BuildLater(const ui::Control& control) const;
   void BuildMenuItem(Binding& binding);
   QWidget* ParentFor(const ui::Control& control, QPoint& offset);
+  // Shows the model's state on the control's widget or menu action, without raising its signals.
   void Apply(Binding& binding);
+  // What is particular to the control's kind; the view's own part for a picture box (it moves,
+  // which can bring deferred rows into view) and a tab container (it builds the page it shows).
+  void ShowKind(Binding& binding);
+  void ShowPictureBox(Binding& binding);
+  void ShowTabContainer(Binding& binding);
 
   ui::Window& model_;
   EventGate& gate_;
