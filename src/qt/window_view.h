@@ -60,6 +60,9 @@ class WindowView : public QObject, public Flushable {
   bool HoldsUncommittedTyping(QObject* editor) const;
   // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
+  // Builds a control's widget or menu entry now, or leaves it for later: a panel row below its
+  // viewport until the first paint (BuildLater), a control on a hidden tab page until it shows.
+  void BuildOrWait(ui::Control& control);
   void Build(Binding& binding);
   // The widget of a control's kind, wired to the model; nullptr for a menu item. Each kind has
   // its own function in control_widgets.cpp: these members for the kinds that need the view (its
