@@ -43,6 +43,19 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+QLabel* MakeLabel(const ui::Label& label, QWidget* parent) {
+  auto* w = new QLabel(parent);
+  w->setTextFormat(Qt::PlainText);
+  w->setAlignment(ToAlignment(label.alignment));
+  if (label.back_color) {
+    w->setAutoFillBackground(true);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, ToColor(*label.back_color));
+    w->setPalette(palette);
+  }
+  return w;
+}
+
 // A caption that does not fit its label is shortened visibly ("12…"), never cut into another
 // number, and shown whole in a tooltip. A label that shows a result tells assistive technology
 // what it is and what it shows ("Gem 1 cost: 66g 86s 59c"): Qt reports a fixed accessible name
@@ -58,159 +71,125 @@ void ShowCaption(QLabel& label, const QString& caption, const std::string& acces
   if (label.accessibleName() != name) label.setAccessibleName(name);
 }
 
+void ShowMenuItem(QAction& action, const ui::MenuItem& item) {
+  action.setEnabled(item.enabled());
+  action.setText(ToQString(item.Caption()));
+}
+
+void ShowTextBox(QLineEdit& w, const ui::TextBox& box) {
+  const QString text = ToQString(box.Text());
+  if (w.text() != text) w.setText(text);
+}
+
+// `shown_version` is the version of the list the widget holds.
+void ShowComboBox(QComboBox& w, const ui::ComboBox& box, uint64_t& shown_version) {
+  if (shown_version != box.list_version()) {
+    w.clear();
+    QStringList items;
+    for (const std::string& item : box.items())
+      items << ToQString(item);
+    w.addItems(items);
+    shown_version = box.list_version();
+  }
+  if (w.currentIndex() != box.ListIndex()) w.setCurrentIndex(box.ListIndex());
+  if (box.style == ui::ComboStyle::Editable) {
+    const QString text = ToQString(box.Text());
+    if (w.currentText() != text) w.setEditText(text);
+  }
+}
+
+void ShowScrollBar(QScrollBar& w, const ui::VScrollBar& bar) {
+  w.setRange(bar.Min(), bar.Max());
+  w.setSingleStep(bar.SmallChange());
+  w.setPageStep(bar.LargeChange());
+  w.setValue(bar.Value());
+}
+
+QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
+  auto* w = new QListWidget(parent);
+  // The face the window asks for, else the system's fixed-pitch face.
+  QFont font;
+  font.setFamilies({ToQString(list.font_family),
+                    QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), "Liberation Mono",
+                    "DejaVu Sans Mono", "monospace"});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(list.font_points);
+  w->setFont(font);
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Text, ToColor(list.fore_color));
+  w->setPalette(palette);
+  return w;
+}
+
+void ShowListBox(QListWidget& w, const ui::ListBox& list) {
+  w.clear();
+  for (const std::string& item : list.items())
+    w.addItem(ToQString(item));
+}
+
 }  // namespace
 
 QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
-  QWidget* widget = nullptr;
-  auto run = [this](auto call) { gate_.Run(call); };
   switch (c->kind()) {
-    case ControlKind::Label: {
-      auto& label = As<ui::Label>(c);
-      auto* w = new QLabel(parent);
-      w->setTextFormat(Qt::PlainText);
-      w->setAlignment(ToAlignment(label.alignment));
-      if (label.back_color) {
-        w->setAutoFillBackground(true);
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::Window, ToColor(*label.back_color));
-        w->setPalette(palette);
-      }
-      widget = w;
-      break;
-    }
-    case ControlKind::TextBox: {
-      auto* w = new QLineEdit(parent);
-      connect(w, &QLineEdit::textEdited, this, [run, c](const QString& text) {
-        run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
-      });
-      // Focus leaving the box, or Enter: the typing is committed.
-      connect(w, &QLineEdit::editingFinished, this,
-              [run, c] { run([&] { As<ui::TextBox>(c).UserCommit(); }); });
-      w->installEventFilter(this);  // Ctrl+Z: the box's own typing, or the plan's last step
-      widget = w;
-      break;
-    }
-    case ControlKind::ComboBox: {
-      auto* w = new QComboBox(parent);
-      // The wheel gives a list no focus, and changes it only while it has the focus (eventFilter).
-      w->setFocusPolicy(Qt::StrongFocus);
-      w->installEventFilter(this);
-      if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
-      // Only the player's choice: setting the index from the model raises no `activated`.
-      connect(w, &QComboBox::activated, this, [this, run, c, &b](int index) {
-        if (b.committing_typed_text) {
-          Apply(b);  // back to what the model holds: the typed text, nothing chosen
-          return;
-        }
-        run([&] { As<ui::ComboBox>(c).SetListIndex(index); });
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::OptionButton: {
-      auto* w = new QRadioButton(ToQString(As<ui::OptionButton>(c).caption), parent);
-      w->setAutoExclusive(false);  // the model's group decides
-      connect(w, &QRadioButton::clicked, this, [this, run, c, &b] {
-        run([&] { As<ui::OptionButton>(c).UserClick(); });
-        Apply(b);  // a click on the chosen button unchecks the widget but not the model
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::CheckBox: {
-      auto* w = new QCheckBox(ToQString(As<ui::CheckBox>(c).caption), parent);
-      connect(w, &QCheckBox::clicked, this,
-              [run, c](bool checked) { run([&] { As<ui::CheckBox>(c).UserSetValue(checked); }); });
-      widget = w;
-      break;
-    }
-    case ControlKind::CommandButton: {
-      auto* w = new QPushButton(ToQString(As<ui::CommandButton>(c).caption), parent);
-      w->setAutoDefault(false);
-      connect(w, &QPushButton::clicked, this,
-              [run, c] { run([&] { As<ui::CommandButton>(c).Press(); }); });
-      widget = w;
-      break;
-    }
-    case ControlKind::Frame: {
-      auto* w = new QGroupBox(ToQString(As<ui::Frame>(c).caption), parent);
-      widget = b.inner = w;
-      break;
-    }
-    case ControlKind::PictureBox: {
-      auto& picture = As<ui::PictureBox>(c);
-      if (picture.border > 0) {
-        // The frame draws the border; a client widget inside it clips what the box holds.
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        frame->setLineWidth(ToPixels(picture.border));
-        b.inner = new QWidget(frame);
-        const int border = ToPixels(picture.border);
-        const QRect outer = ToPixels(c->rect());
-        b.inner->setGeometry(border, border, outer.width() - 2 * border,
-                             outer.height() - 2 * border);
-        widget = frame;
-        if (picture.scroll_bar != nullptr) {
-          wheel_targets_[frame] = picture.scroll_bar;
-          frame->installEventFilter(this);
-        }
-      } else {
-        widget = b.inner = new QWidget(parent);
-      }
-      break;
-    }
-    case ControlKind::VScrollBar: {
-      auto* w = new QScrollBar(Qt::Vertical, parent);
-      connect(w, &QScrollBar::sliderMoved, this,
-              [run, c](int value) { run([&] { As<ui::VScrollBar>(c).UserDrag(value); }); });
-      connect(w, &QScrollBar::sliderReleased, this,
-              [run, c] { run([&] { As<ui::VScrollBar>(c).UserRelease(); }); });
-      connect(w, &QScrollBar::valueChanged, this, [run, c, w](int value) {
-        if (w->isSliderDown()) return;  // the drag reports itself
-        run([&] { As<ui::VScrollBar>(c).SetValue(value); });
-      });
-      widget = w;
-      break;
-    }
-    case ControlKind::TabContainer: {
-      auto& tabs = As<ui::TabContainer>(c);
-      std::vector<QString> captions;
-      for (const std::string& caption : tabs.captions)
-        captions.push_back(ToQString(caption));
-      const int upper = tabs.upper_row_width > 0 ? tabs.upper_row_width : c->rect().width;
-      auto* w = new TabStrip(captions, tabs.tabs_per_row, ToPixels(tabs.row_height),
-                             ToPixels(upper), parent);
-      for (int i = 0; i < w->count(); ++i) {
-        w->button(i)->setObjectName(ToQString(c->name() + " tab " + std::to_string(i)));
-      }
-      w->on_chosen = [run, c](int index) { run([&] { As<ui::TabContainer>(c).SetTab(index); }); };
-      b.tabs = w;
-      widget = w;
-      break;
-    }
-    case ControlKind::ListBox: {
-      auto& list = As<ui::ListBox>(c);
-      auto* w = new QListWidget(parent);
-      // The face the window asks for, else the system's fixed-pitch face.
-      QFont font;
-      font.setFamilies({ToQString(list.font_family),
-                        QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                        "Liberation Mono", "DejaVu Sans Mono", "monospace"});
-      font.setStyleHint(QFont::TypeWriter);
-      font.setFixedPitch(true);
-      font.setPointSizeF(list.font_points);
-      w->setFont(font);
-      QPalette palette = w->palette();
-      palette.setColor(QPalette::Text, ToColor(list.fore_color));
-      w->setPalette(palette);
-      widget = w;
-      break;
-    }
+    case ControlKind::Label:
+      return MakeLabel(As<ui::Label>(c), parent);
+    case ControlKind::TextBox:
+      return MakeTextBox(b, parent);
+    case ControlKind::ComboBox:
+      return MakeComboBox(b, parent);
+    case ControlKind::OptionButton:
+      return MakeOptionButton(b, parent);
+    case ControlKind::CheckBox:
+      return MakeCheckBox(b, parent);
+    case ControlKind::CommandButton:
+      return MakeCommandButton(b, parent);
+    case ControlKind::Frame:
+      return b.inner = new QGroupBox(ToQString(As<ui::Frame>(c).caption), parent);
+    case ControlKind::PictureBox:
+      return MakePictureBox(b, parent);
+    case ControlKind::VScrollBar:
+      return MakeScrollBar(b, parent);
+    case ControlKind::TabContainer:
+      return MakeTabContainer(b, parent);
+    case ControlKind::ListBox:
+      return MakeListBox(As<ui::ListBox>(c), parent);
     case ControlKind::MenuItem:
       break;
   }
-  return widget;
+  return nullptr;
+}
+
+QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto* w = new QLineEdit(parent);
+  connect(w, &QLineEdit::textEdited, this, [this, c](const QString& text) {
+    gate_.Run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
+  });
+  // Focus leaving the box, or Enter: the typing is committed.
+  connect(w, &QLineEdit::editingFinished, this,
+          [this, c] { gate_.Run([&] { As<ui::TextBox>(c).UserCommit(); }); });
+  w->installEventFilter(this);  // Ctrl+Z: the box's own typing, or the plan's last step
+  return w;
+}
+
+QWidget* WindowView::MakeComboBox(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto* w = new QComboBox(parent);
+  // The wheel gives a list no focus, and changes it only while it has the focus (eventFilter).
+  w->setFocusPolicy(Qt::StrongFocus);
+  w->installEventFilter(this);
+  if (As<ui::ComboBox>(c).style == ui::ComboStyle::Editable) MakeEditable(*w, b);
+  // Only the player's choice: setting the index from the model raises no `activated`.
+  connect(w, &QComboBox::activated, this, [this, c, &b](int index) {
+    if (b.committing_typed_text) {
+      Apply(b);  // back to what the model holds: the typed text, nothing chosen
+      return;
+    }
+    gate_.Run([&] { As<ui::ComboBox>(c).SetListIndex(index); });
+  });
+  return w;
 }
 
 void WindowView::MakeEditable(QComboBox& box, Binding& b) {
@@ -239,86 +218,148 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   });
 }
 
-void WindowView::Apply(Binding& b) {
+QWidget* WindowView::MakeOptionButton(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
+  auto* w = new QRadioButton(ToQString(As<ui::OptionButton>(c).caption), parent);
+  w->setAutoExclusive(false);  // the model's group decides
+  connect(w, &QRadioButton::clicked, this, [this, c, &b] {
+    gate_.Run([&] { As<ui::OptionButton>(c).UserClick(); });
+    Apply(b);  // a click on the chosen button unchecks the widget but not the model
+  });
+  return w;
+}
+
+QWidget* WindowView::MakeCheckBox(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto* w = new QCheckBox(ToQString(As<ui::CheckBox>(c).caption), parent);
+  connect(w, &QCheckBox::clicked, this, [this, c](bool checked) {
+    gate_.Run([&] { As<ui::CheckBox>(c).UserSetValue(checked); });
+  });
+  return w;
+}
+
+QWidget* WindowView::MakeCommandButton(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto* w = new QPushButton(ToQString(As<ui::CommandButton>(c).caption), parent);
+  w->setAutoDefault(false);
+  connect(w, &QPushButton::clicked, this,
+          [this, c] { gate_.Run([&] { As<ui::CommandButton>(c).Press(); }); });
+  return w;
+}
+
+QWidget* WindowView::MakePictureBox(Binding& b, QWidget* parent) {
+  auto& picture = As<ui::PictureBox>(b.control);
+  if (picture.border <= 0) return b.inner = new QWidget(parent);
+  // The frame draws the border; a client widget inside it clips what the box holds.
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  frame->setLineWidth(ToPixels(picture.border));
+  b.inner = new QWidget(frame);
+  const int border = ToPixels(picture.border);
+  const QRect outer = ToPixels(picture.rect());
+  b.inner->setGeometry(border, border, outer.width() - 2 * border, outer.height() - 2 * border);
+  if (picture.scroll_bar != nullptr) {
+    wheel_targets_[frame] = picture.scroll_bar;
+    frame->installEventFilter(this);
+  }
+  return frame;
+}
+
+QWidget* WindowView::MakeScrollBar(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto* w = new QScrollBar(Qt::Vertical, parent);
+  connect(w, &QScrollBar::sliderMoved, this,
+          [this, c](int value) { gate_.Run([&] { As<ui::VScrollBar>(c).UserDrag(value); }); });
+  connect(w, &QScrollBar::sliderReleased, this,
+          [this, c] { gate_.Run([&] { As<ui::VScrollBar>(c).UserRelease(); }); });
+  connect(w, &QScrollBar::valueChanged, this, [this, c, w](int value) {
+    if (w->isSliderDown()) return;  // the drag reports itself
+    gate_.Run([&] { As<ui::VScrollBar>(c).SetValue(value); });
+  });
+  return w;
+}
+
+QWidget* WindowView::MakeTabContainer(Binding& b, QWidget* parent) {
+  ui::Control* c = b.control;
+  auto& tabs = As<ui::TabContainer>(c);
+  std::vector<QString> captions;
+  for (const std::string& caption : tabs.captions)
+    captions.push_back(ToQString(caption));
+  const int upper = tabs.upper_row_width > 0 ? tabs.upper_row_width : c->rect().width;
+  auto* w =
+      new TabStrip(captions, tabs.tabs_per_row, ToPixels(tabs.row_height), ToPixels(upper), parent);
+  for (int i = 0; i < w->count(); ++i) {
+    w->button(i)->setObjectName(ToQString(c->name() + " tab " + std::to_string(i)));
+  }
+  w->on_chosen = [this, c](int index) {
+    gate_.Run([&] { As<ui::TabContainer>(c).SetTab(index); });
+  };
+  b.tabs = w;
+  return w;
+}
+
+void WindowView::Apply(Binding& b) {
   if (b.action != nullptr) {
-    b.action->setEnabled(c->enabled());
-    b.action->setText(ToQString(As<ui::MenuItem>(c).Caption()));
+    ShowMenuItem(*b.action, As<ui::MenuItem>(b.control));
     return;
   }
+  const QSignalBlocker block(b.widget);
+  b.widget->setEnabled(b.control->enabled());
+  ShowKind(b);
+}
+
+void WindowView::ShowKind(Binding& b) {
+  ui::Control* c = b.control;
   QWidget* widget = b.widget;
-  const QSignalBlocker block(widget);
-  widget->setEnabled(c->enabled());
   switch (c->kind()) {
     case ControlKind::Label:
       ShowCaption(*static_cast<QLabel*>(widget), ToQString(As<ui::Label>(c).Caption()),
                   c->accessible_name);
       break;
-    case ControlKind::TextBox: {
-      auto* w = static_cast<QLineEdit*>(widget);
-      const QString text = ToQString(As<ui::TextBox>(c).Text());
-      if (w->text() != text) w->setText(text);
+    case ControlKind::TextBox:
+      ShowTextBox(*static_cast<QLineEdit*>(widget), As<ui::TextBox>(c));
       break;
-    }
-    case ControlKind::ComboBox: {
-      auto& box = As<ui::ComboBox>(c);
-      auto* w = static_cast<QComboBox*>(widget);
-      if (b.list_version != box.list_version()) {
-        w->clear();
-        QStringList items;
-        for (const std::string& item : box.items())
-          items << ToQString(item);
-        w->addItems(items);
-        b.list_version = box.list_version();
-      }
-      if (w->currentIndex() != box.ListIndex()) w->setCurrentIndex(box.ListIndex());
-      if (box.style == ui::ComboStyle::Editable) {
-        const QString text = ToQString(box.Text());
-        if (w->currentText() != text) w->setEditText(text);
-      }
+    case ControlKind::ComboBox:
+      ShowComboBox(*static_cast<QComboBox*>(widget), As<ui::ComboBox>(c), b.list_version);
       break;
-    }
     case ControlKind::OptionButton:
       static_cast<QRadioButton*>(widget)->setChecked(As<ui::OptionButton>(c).Value());
       break;
     case ControlKind::CheckBox:
       static_cast<QCheckBox*>(widget)->setChecked(As<ui::CheckBox>(c).Value());
       break;
-    case ControlKind::PictureBox: {
-      if (started_) BuildDeferred();  // the panel may move its hidden rows into view
-      const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
-      QPoint offset;
-      ParentFor(*c, offset);
-      widget->move(at - offset);
+    case ControlKind::PictureBox:
+      ShowPictureBox(b);
       break;
-    }
-    case ControlKind::VScrollBar: {
-      auto& bar = As<ui::VScrollBar>(c);
-      auto* w = static_cast<QScrollBar*>(widget);
-      w->setRange(bar.Min(), bar.Max());
-      w->setSingleStep(bar.SmallChange());
-      w->setPageStep(bar.LargeChange());
-      w->setValue(bar.Value());
+    case ControlKind::VScrollBar:
+      ShowScrollBar(*static_cast<QScrollBar*>(widget), As<ui::VScrollBar>(c));
       break;
-    }
-    case ControlKind::TabContainer: {
-      const int tab = As<ui::TabContainer>(c).Tab();
-      b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
-      BuildPage(*c, tab);
+    case ControlKind::TabContainer:
+      ShowTabContainer(b);
       break;
-    }
-    case ControlKind::ListBox: {
-      auto* w = static_cast<QListWidget*>(widget);
-      w->clear();
-      for (const std::string& item : As<ui::ListBox>(c).items())
-        w->addItem(ToQString(item));
+    case ControlKind::ListBox:
+      ShowListBox(*static_cast<QListWidget*>(widget), As<ui::ListBox>(c));
       break;
-    }
     case ControlKind::CommandButton:
     case ControlKind::Frame:
     case ControlKind::MenuItem:
       break;
   }
+}
+
+void WindowView::ShowPictureBox(Binding& b) {
+  ui::Control* c = b.control;
+  if (started_) BuildDeferred();  // the panel may move its hidden rows into view
+  const QPoint at(ToPixels(c->rect().left), ToPixels(As<ui::PictureBox>(c).Top()));
+  QPoint offset;
+  ParentFor(*c, offset);
+  b.widget->move(at - offset);
+}
+
+void WindowView::ShowTabContainer(Binding& b) {
+  const int tab = As<ui::TabContainer>(b.control).Tab();
+  b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
+  BuildPage(*b.control, tab);
 }
 
 }  // namespace gw::qt

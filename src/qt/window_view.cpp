@@ -39,22 +39,8 @@ WindowView::WindowView(ui::Window& model, EventGate& gate, QWidget* client, QMen
     control->SetView(binding.get());
     bindings_.push_back(std::move(binding));
   }
-  for (ui::Control* control : model.controls()) {
-    if (control->kind() == ControlKind::MenuItem) {
-      BuildMenuItem(BindingFor(*control));
-      continue;
-    }
-    const auto [tabs, page] = PageOf(*control);
-    if (BuildLater(*control)) {
-      deferred_.push_back(control);
-    } else if (tabs == nullptr || page == static_cast<const ui::TabContainer*>(tabs)->Tab()) {
-      Build(BindingFor(*control));
-    } else {
-      auto& pages = pending_[tabs];
-      if (pages.size() <= static_cast<size_t>(page)) pages.resize(static_cast<size_t>(page) + 1);
-      pages[static_cast<size_t>(page)].push_back(control);
-    }
-  }
+  for (ui::Control* control : model.controls())
+    BuildOrWait(*control);
   gate_.Attach(this);
   // The rows below the viewports are built right after the window's first paint: long before the
   // Tab key could reach them, and out of the time to the first picture.
@@ -91,6 +77,23 @@ std::pair<const ui::Control*, int> WindowView::PageOf(const ui::Control& control
     if (c->container()->kind() == ControlKind::TabContainer) return {c->container(), c->page()};
   }
   return {nullptr, -1};
+}
+
+void WindowView::BuildOrWait(ui::Control& control) {
+  if (control.kind() == ControlKind::MenuItem) {
+    BuildMenuItem(BindingFor(control));
+    return;
+  }
+  const auto [tabs, page] = PageOf(control);
+  if (BuildLater(control)) {
+    deferred_.push_back(&control);
+  } else if (tabs == nullptr || page == static_cast<const ui::TabContainer*>(tabs)->Tab()) {
+    Build(BindingFor(control));
+  } else {
+    auto& pages = pending_[tabs];
+    if (pages.size() <= static_cast<size_t>(page)) pages.resize(static_cast<size_t>(page) + 1);
+    pages[static_cast<size_t>(page)].push_back(&control);
+  }
 }
 
 void WindowView::BuildPage(const ui::Control& tabs, int page) {

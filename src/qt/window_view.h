@@ -60,18 +60,37 @@ class WindowView : public QObject, public Flushable {
   bool HoldsUncommittedTyping(QObject* editor) const;
   // The tab container and page a control lives on, through its containers; {nullptr, -1} if none.
   std::pair<const ui::Control*, int> PageOf(const ui::Control& control);
+  // Builds a control's widget or menu entry now, or leaves it for later: a panel row below its
+  // viewport until the first paint (BuildLater), a control on a hidden tab page until it shows.
+  void BuildOrWait(ui::Control& control);
   void Build(Binding& binding);
-  // The widget of a control's kind, wired to the model; nullptr for a menu item.
+  // The widget of a control's kind, wired to the model; nullptr for a menu item. Each kind has
+  // its own function in control_widgets.cpp: these members for the kinds that need the view (its
+  // event gate, its event filter), plain functions there for the rest.
   QWidget* MakeWidget(Binding& binding, QWidget* parent);
+  QWidget* MakeTextBox(Binding& binding, QWidget* parent);
+  QWidget* MakeComboBox(Binding& binding, QWidget* parent);
+  // Typing into an editable combo box changes its text, never its choice.
+  void MakeEditable(QComboBox& box, Binding& binding);
+  QWidget* MakeOptionButton(Binding& binding, QWidget* parent);
+  QWidget* MakeCheckBox(Binding& binding, QWidget* parent);
+  QWidget* MakeCommandButton(Binding& binding, QWidget* parent);
+  QWidget* MakePictureBox(Binding& binding, QWidget* parent);
+  QWidget* MakeScrollBar(Binding& binding, QWidget* parent);
+  QWidget* MakeTabContainer(Binding& binding, QWidget* parent);
   void BuildPage(const ui::Control& tabs, int page);
   // Whether start-up may leave a control for later: a row of a scrolling panel that lies wholly
   // below its viewport, which nobody sees before scrolling.
   bool BuildLater(const ui::Control& control) const;
   void BuildMenuItem(Binding& binding);
-  // Typing into an editable combo box changes its text, never its choice.
-  void MakeEditable(QComboBox& box, Binding& binding);
   QWidget* ParentFor(const ui::Control& control, QPoint& offset);
+  // Shows the model's state on the control's widget or menu action, without raising its signals.
   void Apply(Binding& binding);
+  // What is particular to the control's kind; the view's own part for a picture box (it moves,
+  // which can bring deferred rows into view) and a tab container (it builds the page it shows).
+  void ShowKind(Binding& binding);
+  void ShowPictureBox(Binding& binding);
+  void ShowTabContainer(Binding& binding);
 
   ui::Window& model_;
   EventGate& gate_;
