@@ -462,6 +462,21 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   EXPECT_EQ(test::PlanSnapshot(w), chosen);
   ExpectShown(on_screen);
 
+  // A set opened by mistake (its question answered "Discard"): Ctrl+Z gives the plan back.
+  chosen_file = FullSet();
+  answer = "Discard";
+  Find<QAction>("mnuOpen")->trigger();
+  const std::string opened = test::PlanSnapshot(w);
+  ASSERT_NE(opened, chosen);
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(test::PlanSnapshot(w), chosen);
+  ExpectShown(on_screen);
+  QTest::keyClick(top, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(test::PlanSnapshot(w), opened);
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  answer = "Cancel";
+  shown.clear();
+
   // Typing not yet committed: Ctrl+Z is the box's own; once committed, the plan's.
   auto* name = Find<QLineEdit>("txtItemName(0)");
   name->setFocus();
