@@ -72,7 +72,7 @@ TEST(NumberToText, ShortestTextWithSevenOrFifteenDigits) {
             "123456789012345 1E+15 ");
 }
 
-TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
+TEST(FormatNumber, PatternsRoundHalfAwayFromZeroAndPadWithTheirZeros) {
   const struct {
     const char* pattern;
     std::vector<double> values;
@@ -86,7 +86,9 @@ TEST(FormatNumber, ThePatternsInUseRoundingHalfAwayFromZero) {
                {"##", {32, 0}, "32  "},
                {"###.#",
                 {29.5, 30, 0.5, 1234.5, 9.96, -9.96, 0.04, 0.05, 4.55f},
-                "29.5 30. .5 1234.5 10. -10. . .1 4.6 "}};
+                "29.5 30. .5 1234.5 10. -10. . .1 4.6 "},
+               // Beyond the patterns in use: two decimals, and zeros the integer part pads to.
+               {"000.00", {1.25, 7, 1234.5}, "001.25 007.00 1234.50 "}};
   for (const auto& c : cases) {
     std::string texts;
     for (double x : c.values)

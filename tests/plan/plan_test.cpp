@@ -457,6 +457,27 @@ TEST(UndoTest, AShownTabKeepsItsFilledQualitiesUnderUndo) {
   EXPECT_FALSE(desk.form.PlanChanged());  // only a look at another tab since the start
 }
 
+// The file given on the command line is where the player starts: nothing to undo, nothing
+// changed, and "Save" goes back to it only if this program wrote it.
+TEST(UndoTest, TheStartingFileIsNoStep) {
+  test::TempFolder folder;
+  Desk desk;
+  desk.w.cboItmQual[0].SetListIndex(1);  // a step before the file, which the file replaces
+  desk.form.OpenStartingFile(ExampleSet());
+  EXPECT_FALSE(desk.w.mnuUndo.enabled());
+  EXPECT_FALSE(desk.form.PlanChanged());
+  EXPECT_EQ(desk.w.txtItemName[0].Text(), "Runed Hauberk");
+  desk.w.txtItemName[0].UserTyped("Mine");
+  desk.w.txtItemName[0].UserCommit();
+  desk.w.mnuUndo.Press();
+  EXPECT_EQ(desk.w.txtItemName[0].Text(), "Runed Hauberk");
+  EXPECT_FALSE(desk.w.mnuUndo.enabled());
+  desk.w.mnuRedo.Press();
+  desk.save_as = (folder.path() / "mine.txt").string();
+  EXPECT_TRUE(desk.form.mnuSave_Click());  // the example set is no file of ours: Save As
+  EXPECT_TRUE(fs::exists(folder.path() / "mine.txt"));
+}
+
 TEST(UndoTest, TheHistoryKeepsTheLastThousandSteps) {
   PlanHistory history;
   Plan plan;
@@ -541,6 +562,7 @@ TEST(FiguresTest, ACommittedInputEvaluatesWhatItFeedsAndNothingElse) {
   type(w.cboAmount[2], "40");  // the chest's hits gem, 17 from its list before
   EXPECT_EQ(std::stoi(w.lblHitsVal.Caption()), hits - 17 + 40);
   EXPECT_NE(w.lblGemCost[2].Caption(), level_7);  // a typed amount prices as level 1
+  w.cboType[3].SetListIndex(ui::kStat);           // empties the amount box, and evaluates
   // Inputs that feed no figure, and texts committed as they were, evaluate nothing.
   w.lblOverc[0].SetCaption("by hand");
   w.lblImbPoint[0].SetCaption("by hand");
@@ -552,6 +574,7 @@ TEST(FiguresTest, ACommittedInputEvaluatesWhatItFeedsAndNothingElse) {
   type(w.txtItmlevel[0], "51");  // as it was
   w.optCraft[0].UserClick();     // chosen already
   type(w.txtCLevel, "100");
+  w.cboAmount[3].UserCommit();  // emptied by its type's choice, left without typing
   EXPECT_EQ(w.lblOverc[0].Caption() + "|" + w.lblImbPoint[0].Caption(), "by hand|by hand");
 }
 
