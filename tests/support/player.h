@@ -1,6 +1,7 @@
-// A seeded player for property tests: each Act does one thing a player can do to item k of the
-// main window (as on its shown tab): a choice in one of its lists, a text typed and committed,
-// a click on an option or "Equipped", the crafter level, or an item set opened.
+// A player for property tests, whose choices come from a numbered random sequence: each Act does
+// one thing a player can do to item k of the main window (as on its shown tab): a choice in one of
+// its lists, a text typed and committed, a click on an option or "Equipped", the crafter level, or
+// an item set opened.
 #pragma once
 
 #include <filesystem>
@@ -15,8 +16,8 @@ namespace gw::test {
 class RandomPlayer {
  public:
   // `sets` are item set files the player may open now and then.
-  RandomPlayer(MainForm& form, uint32_t seed, std::vector<std::filesystem::path> sets)
-      : form_(form), w_(form.window()), random_(seed), sets_(std::move(sets)) {}
+  RandomPlayer(MainForm& form, uint32_t start, std::vector<std::filesystem::path> sets)
+      : form_(form), w_(form.window()), random_(start), sets_(std::move(sets)) {}
 
   int Item() { return Pick(ui::kItemCount); }
 
