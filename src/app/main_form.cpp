@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include <cmath>
+#include <fstream>
 #include <utility>
 
 #include "common/convert.h"
@@ -111,12 +112,12 @@ void MainForm::RecordOpen(const ImportOutcome& outcome, const std::filesystem::p
     return;
   }
   const Plan plan = CapturePlan(*window_);
-  bool ours = false;
-  try {
-    ours = WrittenByThisProgram(ReadWholeFile(path, kItemSetSignature.size()));
-  } catch (const RuntimeError&) {
-    // Longer than the signature, or gone since: then it is no file of ours to replace.
-  }
+  // Only its first line says who wrote it; a file gone since is no file of ours to replace.
+  std::string start(kItemSetSignature.size(), '\0');
+  std::ifstream file(path, std::ios::binary);
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  const bool ours =
+      file.gcount() == static_cast<std::streamsize>(start.size()) && WrittenByThisProgram(start);
   history_.Record(plan, "Open",
                   std::make_shared<PlanDocument>(PlanDocument{path.string(), ours, plan}));
   ShowHistory();

@@ -368,6 +368,16 @@ TEST(SaveTest, SaveGoesToTheOpenedFileOnlyWhenThisProgramWroteIt) {
   EXPECT_TRUE(desk.form.mnuSave_Click());  // no dialog: the file is ours now
   EXPECT_FALSE(fs::exists(folder.path() / "never.txt"));
   EXPECT_NE(ReadWholeFile(hand).find("ITEM00_LEVEL=13\r\n"), std::string::npos);
+  // Opened again later, the file is known for ours by its first line.
+  Desk later;
+  later.open = hand.string();
+  later.w.mnuOpen.Press();
+  later.w.txtItmlevel[0].UserTyped("14");
+  later.w.txtItmlevel[0].UserCommit();
+  later.save_as = (folder.path() / "never.txt").string();
+  EXPECT_TRUE(later.form.mnuSave_Click());
+  EXPECT_FALSE(fs::exists(folder.path() / "never.txt"));
+  EXPECT_NE(ReadWholeFile(hand).find("ITEM00_LEVEL=14\r\n"), std::string::npos);
 }
 
 // Undo and redo over random steps: all the way back gives the start, all the way forward the
