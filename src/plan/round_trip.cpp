@@ -112,7 +112,13 @@ std::vector<RoundTripDifference> CompareRoundTrip(std::string_view text, const P
                                                   const ReferenceTables& tables,
                                                   const ConstantTables& constants) {
   Scratch now(tables, constants);
-  const Plan untouched = CapturePlan(*now.window);
+  // What was never planned, with its tab shown or not: both copies show every tab.
+  Plan untouched = CapturePlan(*now.window);
+  Plan planned = plan;
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    PrepareItem(untouched, k);
+    PrepareItem(planned, k);
+  }
   RestorePlan(*now.window, now.calc, plan);
   now.Settle(plan.crafter_level);
 
@@ -122,7 +128,8 @@ std::vector<RoundTripDifference> CompareRoundTrip(std::string_view text, const P
 
   Comparison comparison(*now.window, *after.window);
   for (int k = 0; k < ui::kItemCount; ++k) {
-    comparison.Item(k, plan.items[static_cast<size_t>(k)], untouched.items[static_cast<size_t>(k)]);
+    comparison.Item(k, planned.items[static_cast<size_t>(k)],
+                    untouched.items[static_cast<size_t>(k)]);
   }
   comparison.Totals();
   return std::move(comparison.differences_);

@@ -183,6 +183,19 @@ TEST(SaveTest, TheFileSaysWhoWroteItAndOpensAloneToTheSamePlan) {
   EXPECT_EQ(test::PlanSnapshot(other.w), test::PlanSnapshot(desk.w));
 }
 
+// Looking through the tabs plans nothing: a chest planned whole saves without a question.
+TEST(SaveTest, AFullyPlannedItemSavesWithoutAQuestionWhateverTabsWereShown) {
+  test::TempFolder folder;
+  Desk desk;
+  desk.ShowEveryTab();
+  desk.w.cboItmQual[0].SetListIndex(3);
+  desk.w.cboType[0].SetListIndex(ui::kResist);
+  desk.w.cboAmount[0].SetListIndex(4);
+  desk.save_as = (folder.path() / "chest.txt").string();
+  EXPECT_TRUE(desk.form.mnuSaveAs_Click());
+  EXPECT_TRUE(desk.questions.empty()) << desk.questions.front();
+}
+
 TEST(SaveTest, MarkersInAValueSetNothingElse) {
   Desk desk;
   const ReferenceTables& tables = desk.form.reference();
