@@ -74,8 +74,11 @@ class Comparison {
       const int slot = ui::GemSlot(k, g);
       const GemPlan& gem = planned.gems[static_cast<size_t>(g)];
       const std::string name = "Gem " + std::to_string(g + 1) + " ";
-      if (gem.type != -1 || !gem.amount_text.empty()) {
-        Text(k, name + "type", n.cboType[slot], a.cboType[slot]);
+      // A slot that holds no gem ("Unused", or no type and nothing typed) has no amount or
+      // effect to keep: opening gives its amount box what an import writes there.
+      const bool holds_gem = gem.type > ui::kUnused || (gem.type == -1 && !gem.amount_text.empty());
+      if (gem.type != -1 || holds_gem) Text(k, name + "type", n.cboType[slot], a.cboType[slot]);
+      if (holds_gem) {
         Amount(k, name + "amount", n.cboAmount[slot], a.cboAmount[slot]);
         Text(k, name + "effect", n.cboEffect[slot], a.cboEffect[slot]);
       }

@@ -25,7 +25,8 @@ struct RoundTripDifference {
 // Both copies start as a fresh window does, take the plan's crafter level, have every tab shown
 // and so every item freshly evaluated. Where the player left an item or a gem slot as the
 // program started it, nothing was planned, so its lists are not compared (an import chooses
-// their first entries); every caption always is.
+// their first entries), and a slot marked "Unused" has no amount or effect to compare; every
+// caption always is.
 std::vector<RoundTripDifference> CompareRoundTrip(std::string_view text, const Plan& plan,
                                                   const ReferenceTables& tables,
                                                   const ConstantTables& constants);
