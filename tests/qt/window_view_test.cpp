@@ -483,6 +483,7 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   QTest::keyClicks(name, "Mine");
   QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(name->text(), "");
+  EXPECT_EQ(w.txtItemName[0].Text(), "");  // the model follows the box's own undo
   EXPECT_EQ(w.cboType[1].Text(), "Stat");  // the plan's last step is still there
   QTest::keyClicks(name, "Mine");
   QTest::keyClick(name, Qt::Key_Return);  // committed: one step
