@@ -86,41 +86,44 @@ void MainForm::mnuOpen_Click() {
   if (!ConfirmDiscard()) return;
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSet(*window_, calc_, *reference_); });
-  RecordOpen(outcome, window_->CommonDialog.FileName());
+  const std::string path = window_->CommonDialog.FileName();
+  RecordOpen(outcome, path, WrittenByThisProgram(path));
 }
 
 ImportOutcome MainForm::OpenItemSet(const std::filesystem::path& path) {
   if (!ConfirmDiscard()) return {};
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
-  RecordOpen(outcome, path);
+  RecordOpen(outcome, path.string(), WrittenByThisProgram(path));
   return outcome;
 }
 
 ImportOutcome MainForm::OpenStartingFile(const std::filesystem::path& path) {
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
-  RecordOpen(outcome, path);
+  RecordOpen(outcome, path.string(), WrittenByThisProgram(path));
   history_.Forget();
   ShowHistory();
   return outcome;
 }
 
-void MainForm::RecordOpen(const ImportOutcome& outcome, const std::filesystem::path& path) {
+void MainForm::RecordOpen(const ImportOutcome& outcome, const std::string& path, bool ours) {
   if (outcome.status != ImportStatus::Imported &&
       outcome.status != ImportStatus::ImportedWithSkips) {
     return;
   }
   const Plan plan = CapturePlan(*window_);
+  history_.Record(plan, "Open", std::make_shared<PlanDocument>(PlanDocument{path, ours, plan}));
+  ShowHistory();
+}
+
+bool MainForm::WrittenByThisProgram(const std::filesystem::path& path) {
   // Only its first line says who wrote it; a file gone since is no file of ours to replace.
   std::string start(kItemSetSignature.size(), '\0');
   std::ifstream file(path, std::ios::binary);
   file.read(start.data(), static_cast<std::streamsize>(start.size()));
-  const bool ours =
-      file.gcount() == static_cast<std::streamsize>(start.size()) && WrittenByThisProgram(start);
-  history_.Record(plan, "Open",
-                  std::make_shared<PlanDocument>(PlanDocument{path.string(), ours, plan}));
-  ShowHistory();
+  return file.gcount() == static_cast<std::streamsize>(start.size()) &&
+         gw::WrittenByThisProgram(start);
 }
 
 bool MainForm::PlanChanged() const {

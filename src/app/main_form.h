@@ -100,7 +100,9 @@ class MainForm {
   bool ConfirmDiscard();
   bool SaveTo(const std::string& path);
   // After an import: the opened file becomes the document, in one step.
-  void RecordOpen(const ImportOutcome& outcome, const std::filesystem::path& path);
+  void RecordOpen(const ImportOutcome& outcome, const std::string& path, bool ours);
+  // Whether the file at `path` begins with the line this program writes first.
+  static bool WrittenByThisProgram(const std::filesystem::path& path);
   void ShowHistory();
 
   std::filesystem::path data_folder_;

@@ -64,8 +64,23 @@ class Calculator {
     Calculator& calc_;
   };
 
+  // While one lives, DisplayGem does not go on to its item. Whoever writes a whole item (an
+  // import, a plan restored) evaluates it once when all its gems are written, which shows the
+  // same as evaluating it after every gem.
+  class ItemsDeferred {
+   public:
+    explicit ItemsDeferred(Calculator& calc) : calc_(calc) { calc_.items_deferred_ = true; }
+    ~ItemsDeferred() { calc_.items_deferred_ = false; }
+    ItemsDeferred(const ItemsDeferred&) = delete;
+    ItemsDeferred& operator=(const ItemsDeferred&) = delete;
+
+   private:
+    Calculator& calc_;
+  };
+
  private:
   bool totals_deferred_ = false;
+  bool items_deferred_ = false;
   ui::MainWindow& w_;
   const ReferenceTables& ref_;
   const ConstantTables& const_;

@@ -48,7 +48,7 @@ void Calculator::DisplayGem(int iGem) {
   ShowItemCost(w_, item);
   // Every gem change goes on to its item, priced or not: the item's points and overcharge and
   // the totals (which count a dropped item's amounts too) never lag behind the gem.
-  DisplayItem(item);
+  if (!items_deferred_) DisplayItem(item);
 }
 
 }  // namespace gw

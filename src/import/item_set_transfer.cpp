@@ -58,9 +58,9 @@ void WriteItems(const ImportedItemTable& items, const ImportSourceLines& sources
       calc.DisplayGem(slot);
     }
   }
-  // An item was evaluated when its quality was chosen, before its gems were written, and the
-  // gems of a dropped item do not evaluate it again: so each item is evaluated once more, and
-  // shows what choosing its tab would show.
+  // An item was evaluated when its quality was chosen, before its gems were written, and its
+  // gems do not evaluate it while the items are written: so each item is evaluated once more,
+  // and shows what choosing its tab would show.
   for (int k = 0; k < ui::kItemCount; ++k)
     calc.DisplayItem(k);
 }
@@ -72,6 +72,7 @@ void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& so
                      ImportProblems& problems) {
   {
     const Calculator::TotalsDeferred once_at_the_end(calc);
+    const Calculator::ItemsDeferred each_item_once(calc);  // WriteItems evaluates every item
     WriteItems(items, sources, w, calc, tables, problems);
   }
   calc.DisplayTotal();

@@ -89,6 +89,7 @@ void RestorePlan(ui::MainWindow& w, Calculator& calc, const Plan& plan) {
   {
     const ImportFlag writing(w);  // the effect lists wait for the plan's own choice
     const Calculator::TotalsDeferred once_at_the_end(calc);
+    const Calculator::ItemsDeferred each_item_once(calc);  // RestoreItem evaluates its item
     const bool crafter_level_changed = plan.crafter_level != now.crafter_level;
     if (crafter_level_changed) w.txtCLevel.SetText(plan.crafter_level);
     for (int k = 0; k < ui::kItemCount; ++k) {
