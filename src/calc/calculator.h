@@ -47,6 +47,8 @@ class Calculator {
   void AssignEffect(int iGemNo, std::string_view sGemType);
 
   void DisplayGem(int iGem);
+  // The item's cost: the sum of what its four gem cost labels show.
+  void DisplayItemCost(int iItem);
   void DisplayItem(int iItem);
   void DisplayTotal();
 
@@ -64,9 +66,9 @@ class Calculator {
     Calculator& calc_;
   };
 
-  // While one lives, DisplayGem does not go on to its item. Whoever writes a whole item (an
-  // import, a plan restored) evaluates it once when all its gems are written, which shows the
-  // same as evaluating it after every gem.
+  // While one lives, DisplayGem does not go on to its item's cost and evaluation. Whoever writes
+  // a whole item (an import, a plan restored) shows its cost and evaluates it once when all its
+  // gems are written, which shows the same as doing so after every gem.
   class ItemsDeferred {
    public:
     explicit ItemsDeferred(Calculator& calc) : calc_(calc) { calc_.items_deferred_ = true; }

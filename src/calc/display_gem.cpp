@@ -13,16 +13,6 @@ namespace {
 // What a gem slot shows when it holds no priced gem.
 constexpr const char* kNoPrice = " 0g 0s 0c";
 
-// The item's cost is the sum of what its four gem cost labels show, so it is written whenever
-// one of them is.
-void ShowItemCost(ui::MainWindow& w, int item) {
-  std::array<std::string, ui::kGemsPerItem> prices;
-  for (int g = 0; g < ui::kGemsPerItem; ++g)
-    prices[static_cast<size_t>(g)] = w.lblGemCost[ui::GemSlot(item, g)].Caption();
-  const std::optional<std::string> sum = SumOfCoinTexts(prices);
-  w.lblItemCost[item].SetCaption("Cost: " + (sum ? *sum : std::string(kUnknownPrice)));
-}
-
 }  // namespace
 
 void Calculator::DisplayGem(int iGem) {
@@ -45,10 +35,21 @@ void Calculator::DisplayGem(int iGem) {
     w_.lblGemName[iGem].SetCaption(ref_.GemLevelTable(level).LevelName + " " +
                                    ref_.GemEffectTable(type, effect).GemNameSuffix);
   }
-  ShowItemCost(w_, item);
+  if (items_deferred_) return;
+  DisplayItemCost(item);
   // Every gem change goes on to its item, priced or not: the item's points and overcharge and
   // the totals (which count a dropped item's amounts too) never lag behind the gem.
-  if (!items_deferred_) DisplayItem(item);
+  DisplayItem(item);
+}
+
+// The item's cost is the sum of what its four gem cost labels show, so it is written whenever
+// one of them is.
+void Calculator::DisplayItemCost(int iItem) {
+  std::array<std::string, ui::kGemsPerItem> prices;
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    prices[static_cast<size_t>(g)] = w_.lblGemCost[ui::GemSlot(iItem, g)].Caption();
+  const std::optional<std::string> sum = SumOfCoinTexts(prices);
+  w_.lblItemCost[iItem].SetCaption("Cost: " + (sum ? *sum : std::string(kUnknownPrice)));
 }
 
 }  // namespace gw

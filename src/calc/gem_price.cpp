@@ -1,7 +1,10 @@
 #include "calc/gem_price.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "common/convert.h"
 
@@ -38,17 +41,40 @@ bool Take(std::string_view& text, std::string_view word) {
 
 // Two whole numbers written in decimal digits, added; the result has no leading zeros.
 std::string AddDigits(std::string_view a, std::string_view b) {
-  std::string sum;
+  std::string sum;  // lowest digit first
   int carry = 0;
   for (size_t i = 0; i < a.size() || i < b.size() || carry != 0; ++i) {
     int d = carry;
     if (i < a.size()) d += a[a.size() - 1 - i] - '0';
     if (i < b.size()) d += b[b.size() - 1 - i] - '0';
-    sum.insert(sum.begin(), static_cast<char>('0' + d % 10));
+    sum += static_cast<char>('0' + d % 10);
     carry = d / 10;
   }
-  const size_t first = sum.find_first_not_of('0');
-  return first == std::string::npos ? "0" : sum.substr(first);
+  while (sum.size() > 1 && sum.back() == '0')
+    sum.pop_back();
+  std::reverse(sum.begin(), sum.end());
+  return sum.empty() ? "0" : sum;
+}
+
+// The gold of a few prices, added. Up to 15 digits each they add as a number; a longer one (a
+// single-precision price may have 39 digits of gold) is added digit by digit.
+std::string AddGold(const std::vector<std::string_view>& golds, int carried) {
+  const bool small =
+      std::all_of(golds.begin(), golds.end(), [](std::string_view g) { return g.size() <= 15; });
+  if (small) {
+    uint64_t sum = static_cast<uint64_t>(carried);
+    for (std::string_view g : golds) {
+      uint64_t value = 0;
+      for (const char c : g)
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+      sum += value;
+    }
+    return std::to_string(sum);
+  }
+  std::string sum = std::to_string(carried);
+  for (std::string_view g : golds)
+    sum = AddDigits(sum, g);
+  return sum;
 }
 
 }  // namespace
@@ -73,8 +99,8 @@ std::string CoinText(float price) {
 }
 
 std::optional<std::string> SumOfCoinTexts(std::span<const std::string> texts) {
-  std::string gold = "0";
-  int copper = 0;  // silver and copper, in copper, below one gold
+  std::vector<std::string_view> golds;
+  int copper = 0;  // silver and copper, in copper
   for (std::string_view text : texts) {
     Take(text, " ");
     const std::optional<std::string_view> g = TakeDigits(text);
@@ -84,9 +110,10 @@ std::optional<std::string> SumOfCoinTexts(std::span<const std::string> texts) {
     const std::optional<int> c = TakeCoins(text);
     if (!c || !Take(text, "c") || !text.empty()) return std::nullopt;
     copper += *s * 100 + *c;
-    gold = AddDigits(AddDigits(gold, *g), std::to_string(copper / 10000));
-    copper %= 10000;
+    golds.push_back(*g);
   }
+  const std::string gold = AddGold(golds, copper / 10000);
+  copper %= 10000;
   return gold + "g " + std::to_string(copper / 100) + "s " + std::to_string(copper % 100) + "c";
 }
 

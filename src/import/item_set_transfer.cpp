@@ -59,10 +59,12 @@ void WriteItems(const ImportedItemTable& items, const ImportSourceLines& sources
     }
   }
   // An item was evaluated when its quality was chosen, before its gems were written, and its
-  // gems do not evaluate it while the items are written: so each item is evaluated once more,
-  // and shows what choosing its tab would show.
-  for (int k = 0; k < ui::kItemCount; ++k)
+  // gems do not evaluate it while the items are written: so each item's cost is shown and the
+  // item evaluated once more, and it shows what choosing its tab would show.
+  for (int k = 0; k < ui::kItemCount; ++k) {
+    calc.DisplayItemCost(k);
     calc.DisplayItem(k);
+  }
 }
 
 }  // namespace

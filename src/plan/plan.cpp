@@ -71,6 +71,7 @@ void RestoreItem(ui::MainWindow& w, Calculator& calc, int k, const ItemPlan& ite
   }
   for (int g = 0; g < ui::kGemsPerItem; ++g)
     calc.DisplayGem(ui::GemSlot(k, g));
+  calc.DisplayItemCost(k);
   calc.DisplayItem(k);
 }
 

@@ -129,6 +129,11 @@ std::string TerminalText(std::string_view utf8) {
 size_t DisplayWidth(std::string_view utf8) {
   size_t width = 0;
   for (size_t at = 0; at < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[at]) < 0x80) {  // ASCII, most of any report: one column
+      ++width;
+      ++at;
+      continue;
+    }
     const Decoded d = DecodeAt(utf8, at);
     if (!d.valid) {
       width += 1;

@@ -112,6 +112,9 @@ TEST(SumOfCoinTexts, AddsWhatTheTextsShowInCopperAndNothingWhenOneShowsNoPrice) 
       {{"0g 99s 99c", " 0g 0s 0c", "0g 0s 1c"}, "1g 0s 0c"},  // copper into silver into gold
       {{"0g 99s 99c", "0g 99s 99c", "0g 99s 99c", "0g 99s 99c"}, "3g 99s 96c"},
       {{"99999999999999999999g 99s 99c", "0g 0s 1c"}, "100000000000000000000g 0s 0c"},
+      {{"999999999999999g 0s 0c", "999999999999999g 99s 99c", "0g 0s 1c"},
+       "1999999999999999g 0s 0c"},  // the longest gold still added as a number
+      {{"1000000000000000g 0s 0c", "0009g 0s 0c"}, "1000000000000009g 0s 0c"},
       {{"1g 0s 0c", kUnknownPrice}, unknown},
       // Nothing that is not a coin text counts as one.
       {{"1g 100s 0c"}, unknown},
