@@ -35,7 +35,7 @@ TEST(ParseNumber, ReadsTheLeadingNumberSkippingBlanksAnywhere) {
                {".", 0},         {"-", 0},         {"e5", 0},        {"\r5", 0},     {"&H1F", 31},
                {"&h1f", 31},     {"&O17", 15},     {"&O19", 1},      {"&HG", 0},     {"&X1", 0},
                {" & H 1 0", 16}, {"1e999", inf},   {"-1e999", -inf}, {"1e-999", 0},  {"&HA", 10},
-               {"&ha", 10},      {"&O18", 1}};
+               {"&ha", 10},      {"&O18", 1},      {"&H1G2", 1},     {"&O1x7", 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ParseNumber(c.text), c.value);
@@ -88,7 +88,9 @@ TEST(FormatNumber, PatternsRoundHalfAwayFromZeroAndPadWithTheirZeros) {
                 {29.5, 30, 0.5, 1234.5, 9.96, -9.96, 0.04, 0.05, 4.55f},
                 "29.5 30. .5 1234.5 10. -10. . .1 4.6 "},
                // Beyond the patterns in use: two decimals, and zeros the integer part pads to.
-               {"000.00", {1.25, 7, 1234.5}, "001.25 007.00 1234.50 "}};
+               {"000.00", {1.25, 7, 1234.5}, "001.25 007.00 1234.50 "},
+               // A minus sign for every value whose digits show something, ones included.
+               {"#0.0", {-1.1, -11, -0.01}, "-1.1 -11.0 0.0 "}};
   for (const auto& c : cases) {
     std::string texts;
     for (double x : c.values)

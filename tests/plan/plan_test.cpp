@@ -472,6 +472,19 @@ TEST(UndoTest, AnUndoneImportIsAsIfItNeverHappened) {
   EXPECT_FALSE(desk.w.mnuUndo.enabled());
 }
 
+// "Equipped" feeds no figure, but it is part of the plan: ticked and cleared, each a step.
+TEST(UndoTest, EquippedIsAStepOfItsOwn) {
+  Desk desk;
+  desk.w.chkEquip[4].UserSetValue(true);
+  EXPECT_TRUE(desk.w.chkEquip[4].Value());
+  EXPECT_EQ(desk.w.mnuUndo.Caption(), "&Undo Hands Equipped");
+  desk.w.chkEquip[4].UserSetValue(true);  // no change, no step
+  desk.w.mnuUndo.Press();
+  EXPECT_FALSE(desk.w.chkEquip[4].Value());
+  EXPECT_FALSE(desk.w.mnuUndo.enabled());
+  EXPECT_FALSE(desk.form.PlanChanged());
+}
+
 TEST(UndoTest, AShownTabKeepsItsFilledQualitiesUnderUndo) {
   Desk desk;
   desk.w.cboType[0].SetListIndex(2);
