@@ -200,6 +200,46 @@ TEST(SaveTest, AFullyPlannedItemSavesWithoutAQuestionWhateverTabsWereShown) {
   EXPECT_TRUE(desk.questions.empty()) << desk.questions.front();
 }
 
+// The crafter level is no item's, but both copies of the check take it: an overcharged item,
+// whose score it changes, still saves without a question, and so does a window that can ask none.
+TEST(SaveTest, TheCrafterLevelIsTakenIntoBothCopiesOfTheCheck) {
+  test::TempFolder folder;
+  Desk desk;
+  desk.open = ExampleSet().string();
+  desk.w.mnuOpen.Press();
+  desk.w.txtCLevel.UserTyped("50");
+  desk.w.txtCLevel.UserCommit();
+  desk.questions.clear();
+  desk.save_as = (folder.path() / "crafted.txt").string();
+  EXPECT_TRUE(desk.form.mnuSaveAs_Click());
+  EXPECT_TRUE(desk.questions.empty()) << desk.questions.front();
+  // Without a way to ask, a question is answered as cancelled: nothing is lost or written.
+  MainForm bare(test::SampleDataFolder());
+  bare.Form_Load();
+  bare.OpenItemSet(folder.path() / "crafted.txt");
+  const std::string saved = ReadWholeFile(folder.path() / "crafted.txt");
+  bare.window().cboAmount[0].UserTyped("8");  // not what an item set can say
+  bare.window().cboAmount[0].UserCommit();
+  EXPECT_FALSE(bare.mnuSave_Click());
+  EXPECT_EQ(ReadWholeFile(folder.path() / "crafted.txt"), saved);
+  bare.window().cmdExit.Press();
+  EXPECT_TRUE(bare.window().loaded());
+}
+
+// An unknown identifier is named whole up to forty bytes, and cut short after.
+TEST(SaveTest, AnUnknownIdentifierIsNamedWholeUpToFortyBytes) {
+  Desk desk;
+  const std::string forty(40, 'Q');
+  const ItemSetReading reading =
+      ReadItemSet("ITEM00_GEM0_GEM_ID=" + forty + "\nITEM00_GEM1_GEM_ID=" + forty + "R\n",
+                  desk.form.reference());
+  ASSERT_EQ(reading.problems.count(), 2u);
+  EXPECT_EQ(reading.problems.first()[0].reason,
+            "gem identifier \"" + forty + "\" is not in velmora.dat");
+  EXPECT_EQ(reading.problems.first()[1].reason,
+            "gem identifier \"" + forty + "...\" is not in velmora.dat");
+}
+
 TEST(SaveTest, MarkersInAValueSetNothingElse) {
   Desk desk;
   const ReferenceTables& tables = desk.form.reference();
