@@ -52,32 +52,32 @@ class Calculator {
   void DisplayItem(int iItem);
   void DisplayTotal();
 
+  // Sets one of the calculator's flags for as long as it lives.
+  class ScopedFlag {
+   public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+   private:
+    bool& flag_;
+  };
+
   // While one lives, DisplayTotal does nothing. An import runs it after every gem it writes,
   // yet each run rebuilds every value label from nothing, so only the last run can be seen: the
   // import holds one while it writes and rebuilds the totals once at the end.
-  class TotalsDeferred {
+  class TotalsDeferred : ScopedFlag {
    public:
-    explicit TotalsDeferred(Calculator& calc) : calc_(calc) { calc_.totals_deferred_ = true; }
-    ~TotalsDeferred() { calc_.totals_deferred_ = false; }
-    TotalsDeferred(const TotalsDeferred&) = delete;
-    TotalsDeferred& operator=(const TotalsDeferred&) = delete;
-
-   private:
-    Calculator& calc_;
+    explicit TotalsDeferred(Calculator& calc) : ScopedFlag(calc.totals_deferred_) {}
   };
 
   // While one lives, DisplayGem does not go on to its item's cost and evaluation. Whoever writes
   // a whole item (an import, a plan restored) shows its cost and evaluates it once when all its
   // gems are written, which shows the same as doing so after every gem.
-  class ItemsDeferred {
+  class ItemsDeferred : ScopedFlag {
    public:
-    explicit ItemsDeferred(Calculator& calc) : calc_(calc) { calc_.items_deferred_ = true; }
-    ~ItemsDeferred() { calc_.items_deferred_ = false; }
-    ItemsDeferred(const ItemsDeferred&) = delete;
-    ItemsDeferred& operator=(const ItemsDeferred&) = delete;
-
-   private:
-    Calculator& calc_;
+    explicit ItemsDeferred(Calculator& calc) : ScopedFlag(calc.items_deferred_) {}
   };
 
  private:
