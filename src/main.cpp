@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/program_folder.h"
+#include "qt/font_preload.h"
 #include "qt/program.h"
 
 namespace {
@@ -106,9 +107,11 @@ int main(int argc, char* argv[]) {
     std::cerr << kNoWindow << "no display (set DISPLAY or WAYLAND_DISPLAY)\n";
     return 1;
   }
+  gw::qt::FontConfigPreload fonts;
   std::optional<PlatformStart> platform_start(std::in_place);
   QApplication app(argc, argv);
   platform_start.reset();
+  fonts.Wait();
   QApplication::setApplicationName("Gemwright Workshop");
   gw::qt::ApplyProgramLook();
 
