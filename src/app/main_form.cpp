@@ -1,7 +1,6 @@
 #include "app/main_form.h"
 
 #include <cmath>
-#include <fstream>
 #include <utility>
 
 #include "common/convert.h"
@@ -48,8 +47,7 @@ void MainForm::Form_Load() {
   w.ImportInProgress = false;
   SSTab1_Click(0);
   ClearItem();
-  const Plan plan = CapturePlan(w);
-  history_.Reset(plan, std::make_shared<PlanDocument>(PlanDocument{{}, false, plan}));
+  history_.Reset(CapturePlan(w));
   ShowHistory();
 }
 
@@ -86,51 +84,53 @@ void MainForm::mnuOpen_Click() {
   if (!ConfirmDiscard()) return;
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSet(*window_, calc_, *reference_); });
-  const std::string path = window_->CommonDialog.FileName();
-  RecordOpen(outcome, path, WrittenByThisProgram(path));
+  RecordOpen(outcome, window_->CommonDialog.FileName());
 }
 
 ImportOutcome MainForm::OpenItemSet(const std::filesystem::path& path) {
   if (!ConfirmDiscard()) return {};
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
-  RecordOpen(outcome, path.string(), WrittenByThisProgram(path));
+  RecordOpen(outcome, path.string());
   return outcome;
 }
 
 ImportOutcome MainForm::OpenStartingFile(const std::filesystem::path& path) {
   const ImportOutcome outcome =
       Unrecorded([&] { return ImportItemSetFile(*window_, calc_, *reference_, path); });
-  RecordOpen(outcome, path.string(), WrittenByThisProgram(path));
+  RecordOpen(outcome, path.string());
   history_.Forget();
   ShowHistory();
   return outcome;
 }
 
-void MainForm::RecordOpen(const ImportOutcome& outcome, const std::string& path, bool ours) {
+void MainForm::RecordOpen(const ImportOutcome& outcome, const std::string& path) {
   if (outcome.status != ImportStatus::Imported &&
       outcome.status != ImportStatus::ImportedWithSkips) {
     return;
   }
-  const Plan plan = CapturePlan(*window_);
-  history_.Record(plan, "Open", std::make_shared<PlanDocument>(PlanDocument{path, ours, plan}));
+  // Who wrote the file is read from the text the import read: the path is never opened again.
+  history_.RecordOpen(CapturePlan(*window_), "Open", path,
+                      WrittenByThisProgram(outcome.first_line));
   ShowHistory();
-}
-
-bool MainForm::WrittenByThisProgram(const std::filesystem::path& path) {
-  // Only its first line says who wrote it; a file gone since is no file of ours to replace.
-  std::string start(kItemSetSignature.size(), '\0');
-  std::ifstream file(path, std::ios::binary);
-  file.read(start.data(), static_cast<std::streamsize>(start.size()));
-  return file.gcount() == static_cast<std::streamsize>(start.size()) &&
-         gw::WrittenByThisProgram(start);
 }
 
 bool MainForm::PlanChanged() const {
   return CapturePlan(*window_) != history_.document().saved;
 }
 
+void MainForm::CommitTyping() {
+  for (ui::Control* control : window_->controls()) {
+    if (control->kind() == ui::ControlKind::TextBox) {
+      static_cast<ui::TextBox*>(control)->UserCommit();
+    } else if (control->kind() == ui::ControlKind::ComboBox) {
+      static_cast<ui::ComboBox*>(control)->UserCommit();
+    }
+  }
+}
+
 bool MainForm::ConfirmDiscard() {
+  CommitTyping();
   if (!PlanChanged()) return true;
   switch (window_->Ask(kProgramTitle, "Save the changes to this plan?",
                        {"Save", "Discard", "Cancel"})) {
@@ -144,12 +144,14 @@ bool MainForm::ConfirmDiscard() {
 }
 
 bool MainForm::mnuSave_Click() {
+  CommitTyping();
   const PlanDocument& document = history_.document();
   if (document.path.empty() || !document.written_by_this_program) return mnuSaveAs_Click();
   return SaveTo(document.path);
 }
 
 bool MainForm::mnuSaveAs_Click() {
+  CommitTyping();
   ui::OpenFileDialog& dialog = window_->CommonDialog;
   if (!dialog.ShowSave(history_.document().path)) return false;
   return SaveTo(dialog.FileName());
@@ -157,13 +159,18 @@ bool MainForm::mnuSaveAs_Click() {
 
 bool MainForm::SaveTo(const std::string& path) {
   ui::MainWindow& w = *window_;
+  const std::string name = std::filesystem::path(path).filename().string();
+  if (IsReadOnlyFile(path) &&
+      w.Ask(kSaveTitle, "'" + name + "' is read-only. Replace it anyway?", {"Replace", "Cancel"}) !=
+          0) {
+    return false;
+  }
   const Plan plan = CapturePlan(w);
   const std::string text = WriteItemSet(plan, *reference_);
   const std::vector<RoundTripDifference> differences =
       CompareRoundTrip(text, plan, *reference_, constants_);
   if (!differences.empty()) {
-    const std::string question = "Opening " +
-                                 Quoted(std::filesystem::path(path).filename().string()) +
+    const std::string question = "Opening " + Quoted(name) +
                                  " would not give back this plan exactly:\n\n" +
                                  DescribeDifferences(differences) + "\nSave anyway?";
     if (w.Ask(kSaveTitle, question, {"Save anyway", "Cancel"}) != 0) return false;
@@ -173,10 +180,7 @@ bool MainForm::SaveTo(const std::string& path) {
                              ". The file on the disk was not changed.");
     return false;
   }
-  PlanDocument& document = history_.document();
-  document.path = path;
-  document.written_by_this_program = true;
-  document.saved = plan;
+  history_.RecordSave(path, plan);
   return true;
 }
 

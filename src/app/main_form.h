@@ -96,13 +96,14 @@ class MainForm {
     } nested(step_depth_);
     return action();
   }
+  // Text put into any box and not yet committed (typed and not left, or set by an assistive
+  // tool) is committed, each box a step, before the plan is saved or compared with the file's.
+  void CommitTyping();
   // Asks whether to save changes not yet saved; true when the caller may go on.
   bool ConfirmDiscard();
   bool SaveTo(const std::string& path);
   // After an import: the opened file becomes the document, in one step.
-  void RecordOpen(const ImportOutcome& outcome, const std::string& path, bool ours);
-  // Whether the file at `path` begins with the line this program writes first.
-  static bool WrittenByThisProgram(const std::filesystem::path& path);
+  void RecordOpen(const ImportOutcome& outcome, const std::string& path);
   void ShowHistory();
 
   std::filesystem::path data_folder_;

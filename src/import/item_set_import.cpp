@@ -54,6 +54,7 @@ ImportOutcome Transfer(ui::MainWindow& w, Calculator& calc, const ReferenceTable
     }
   }
   outcome.problems = std::move(reading.problems);
+  outcome.first_line = std::move(reading.first_line);
   return outcome;
 }
 

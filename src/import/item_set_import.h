@@ -42,6 +42,8 @@ struct ImportOutcome {
   ImportStatus status = ImportStatus::Cancelled;
   std::string message;
   ImportProblems problems;
+  // The start of the file's first line (see ItemSetReading), empty when it could not be read.
+  std::string first_line;
 };
 
 // File, "Open...": shows the window's open-file dialog, then imports the chosen file.

@@ -1,5 +1,6 @@
 #include "import/item_set_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -210,6 +211,7 @@ void ApplyGemRules(ItemLine& line, const ReferenceTables& tables) {
 
 ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables) {
   ItemSetReading reading;
+  reading.first_line = text.substr(0, std::min(text.find_first_of("\r\n"), kFirstLineKept));
   LineReader lines(text);
   std::string_view line;
   while (lines.Next(line)) {

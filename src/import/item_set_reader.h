@@ -2,7 +2,9 @@
 // marker texts anywhere in a line decide which fields it sets, and the last line wins.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "data/reference_tables.h"
@@ -20,7 +22,12 @@ struct ItemSetReading {
   // How many values the file set; none means there is nothing to import.
   int settings = 0;
   ImportProblems problems;
+  // The file's first line as its bytes stand (a byte order mark included), cut at
+  // kFirstLineKept bytes: enough to know who wrote the file without opening it again.
+  std::string first_line;
 };
+
+inline constexpr size_t kFirstLineKept = 256;
 
 // Values outside what the table and the window's lists can hold are skipped and reported.
 ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables);

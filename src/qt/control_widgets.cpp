@@ -167,6 +167,18 @@ QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
   connect(w, &QLineEdit::textEdited, this, [this, c](const QString& text) {
     gate_.Run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
   });
+  // Text set another way than typing (an assistive tool through the accessibility interface):
+  // committed as typed text at once. Typing reached the model first through textEdited, and the
+  // model's own text is applied with the signals blocked, so neither arrives here as a change.
+  connect(w, &QLineEdit::textChanged, this, [this, c](const QString& text) {
+    auto& box = As<ui::TextBox>(c);
+    const std::string now = FromQString(text);
+    if (now == box.Text()) return;
+    gate_.Run([&] {
+      box.UserTyped(now);
+      box.UserCommit();
+    });
+  });
   // Focus leaving the box, or Enter: the typing is committed.
   connect(w, &QLineEdit::editingFinished, this,
           [this, c] { gate_.Run([&] { As<ui::TextBox>(c).UserCommit(); }); });
@@ -215,6 +227,16 @@ void WindowView::MakeEditable(QComboBox& box, Binding& b) {
   box.setCompleter(nullptr);  // completion would change the text behind the model's back
   connect(edit, &QLineEdit::textEdited, this, [this, c](const QString& text) {
     gate_.Run([&] { As<ui::ComboBox>(c).UserTyped(FromQString(text)); });
+  });
+  // Text set another way than typing (an assistive tool) is typing the model has not heard of;
+  // it is committed when the box is left, or before the plan is saved or compared. A choice the
+  // list makes itself (keys, wheel, pop-up) also changes the text, just before `activated`
+  // reports it: the list then shows another entry than the model's, and the choice decides.
+  connect(edit, &QLineEdit::textChanged, this, [this, c, &box](const QString& text) {
+    auto& logical = As<ui::ComboBox>(c);
+    const std::string now = FromQString(text);
+    if (box.currentIndex() != logical.ListIndex() || now == logical.Text()) return;
+    gate_.Run([&] { logical.UserTyped(now); });
   });
 }
 
@@ -304,6 +326,9 @@ void WindowView::Apply(Binding& b) {
     return;
   }
   const QSignalBlocker block(b.widget);
+  // An editable list's line edit reports the texts the list passes through while it is rebuilt.
+  auto* list = qobject_cast<QComboBox*>(b.widget);
+  const QSignalBlocker block_edit(list != nullptr ? list->lineEdit() : nullptr);
   b.widget->setEnabled(b.control->enabled());
   ShowKind(b);
 }

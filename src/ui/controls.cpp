@@ -34,8 +34,7 @@ void ComboBox::Clear() {
   items_.clear();
   list_index_ = -1;
   edit_text_.clear();
-  committed_text_.clear();
-  committed_index_ = -1;
+  Settle();
   ++list_version_;
   Changed();
 }
@@ -61,16 +60,22 @@ void ComboBox::SetListIndex(int index) {
                                                        std::to_string(ListCount()));
   }
   list_index_ = index;
-  if (style == ComboStyle::Editable)
-    edit_text_ = committed_text_ = items_[static_cast<size_t>(index)];
+  if (style == ComboStyle::Editable) edit_text_ = items_[static_cast<size_t>(index)];
+  Settle();
   Changed();
   if (Click) Click();
 }
 
 void ComboBox::Deselect() {
   if (list_index_ == -1) return;
-  list_index_ = committed_index_ = -1;
+  list_index_ = -1;
+  Settle();
   Changed();
+}
+
+void ComboBox::Settle() {
+  committed_text_ = edit_text_;
+  committed_index_ = list_index_;
 }
 
 std::string ComboBox::Text() const {
@@ -89,9 +94,8 @@ void ComboBox::SetText(std::string text) {
       break;
     }
   }
-  committed_text_ = text;
-  committed_index_ = list_index_;
   edit_text_ = std::move(text);
+  Settle();
   Changed();
 }
 
@@ -104,15 +108,13 @@ void ComboBox::UserTyped(std::string text) {
 
 void ComboBox::SetTypedText(std::string text) {
   if (style != ComboStyle::Editable) return;
-  committed_text_ = text;
-  committed_index_ = -1;
   UserTyped(std::move(text));
+  Settle();
 }
 
 void ComboBox::UserCommit() {
   if (style != ComboStyle::Editable || !HasUncommittedTyping()) return;
-  committed_text_ = edit_text_;
-  committed_index_ = list_index_;
+  Settle();
   if (Commit) Commit();
 }
 

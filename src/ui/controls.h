@@ -101,6 +101,10 @@ class ComboBox : public Control {
   void Deselect();
 
  private:
+  // What the next commit compares with becomes what the box holds now: every change made from
+  // code, a choice or a commit settles, so only typing since then counts as uncommitted.
+  void Settle();
+
   std::vector<std::string> items_;
   int list_index_ = -1;
   std::string edit_text_;

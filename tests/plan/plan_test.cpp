@@ -561,7 +561,7 @@ TEST(UndoTest, TheStartingFileIsNoStep) {
 TEST(UndoTest, TheHistoryKeepsTheLastThousandSteps) {
   PlanHistory history;
   Plan plan;
-  history.Reset(plan, std::make_shared<PlanDocument>());
+  history.Reset(plan);
   for (int i = 1; i <= 1005; ++i) {
     plan.crafter_level = std::to_string(i);
     history.Record(plan, "step " + std::to_string(i));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "support/files.h"
 #include "ui/controls.h"
@@ -32,6 +34,44 @@ TEST(ComboBox, EditableTextChoosesTheFirstEqualEntryTypingNoneAndNeitherClicks) 
   EXPECT_EQ(box.Text() + " " + std::to_string(box.ListIndex()), "10 2");
   box.Clear();
   EXPECT_EQ(box.Text() + std::to_string(box.ListCount() + box.ListIndex()), "-1");
+}
+
+// Whatever set the box last (a choice, text from code, typed text from code, a commit), typing
+// is committed exactly when it changed the text or turned a choice into typed text.
+TEST(ComboBox, ACommitRunsExactlyWhenTypingChangedWhatWasLastSet) {
+  struct Row {
+    const char* name;
+    std::function<void(ComboBox&)> set;
+    const char* typed;  // nullptr: no typing at all
+    bool commits;
+  };
+  const std::vector<Row> rows = {
+      {"chosen, the same typed", [](ComboBox& b) { b.SetListIndex(1); }, "22", true},
+      {"chosen, nothing typed", [](ComboBox& b) { b.SetListIndex(1); }, nullptr, false},
+      {"typed then chosen", [](ComboBox& b) { b.UserTyped("5"), b.SetListIndex(0); }, nullptr,
+       false},
+      {"text from code, the same typed", [](ComboBox& b) { b.SetText("22"); }, "22", true},
+      {"typed from code, the same typed", [](ComboBox& b) { b.SetTypedText("22"); }, "22", false},
+      {"typed from code, other", [](ComboBox& b) { b.SetTypedText("22"); }, "21", true},
+      {"committed, the same again",
+       [](ComboBox& b) { b.UserTyped("21"), b.UserCommit(); }, "21", false},
+      {"chosen then deselected", [](ComboBox& b) { b.SetListIndex(1), b.Deselect(); }, nullptr,
+       false},
+      {"cleared after a choice", [](ComboBox& b) { b.SetListIndex(1), b.Clear(); }, "", false},
+  };
+  for (const Row& row : rows) {
+    ComboBox box;
+    Fill(box, {"1", "22"}, ComboStyle::Editable);
+    row.set(box);
+    int commits = 0;
+    box.Commit = [&] { ++commits; };
+    if (row.typed != nullptr) box.UserTyped(row.typed);
+    EXPECT_EQ(box.HasUncommittedTyping(), row.commits) << row.name;
+    box.UserCommit();
+    box.UserCommit();
+    EXPECT_EQ(commits, row.commits ? 1 : 0) << row.name;
+    EXPECT_FALSE(box.HasUncommittedTyping()) << row.name;
+  }
 }
 
 TEST(Controls, WhatCannotBeChosenOrSetIsRefusedNamingTheControlAndChangesNothing) {
