@@ -250,8 +250,12 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool undo_key = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
                           (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
-    if (undo_key && qobject_cast<QLineEdit*>(watched) != nullptr &&
-        !HoldsUncommittedTyping(watched)) {
+    // An editable list has the focus itself and hands the key to its line edit directly, past
+    // the line edit's filters: it is asked here the same.
+    auto* list = qobject_cast<QComboBox*>(watched);
+    const bool editor = qobject_cast<QLineEdit*>(watched) != nullptr ||
+                        (list != nullptr && list->lineEdit() != nullptr);
+    if (undo_key && editor && !HoldsUncommittedTyping(watched)) {
       return true;  // not taken by the line edit: the menu's shortcut runs
     }
     return false;

@@ -1,6 +1,8 @@
 #include "app/main_form.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdint>
@@ -211,11 +213,27 @@ TEST_F(MainFormTest, ACancelledUnreadableItemlessOrEmptyImportChangesNothing) {
   ImportFile(std::nullopt);
   ImportFile((folder.path() / "missing.txt").string());
   ImportFile("/dev/zero");  // would never end
+  // A named pipe nobody writes to: Open, a drop and the starting file each read it once, without
+  // waiting, and never open it again to see who wrote it (that would block for good).
+  const std::filesystem::path pipe = folder.path() / "pipe.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  alarm(30);  // a blocking open ends the test here instead of hanging it
+  ImportFile(pipe.string());
+  form.OpenItemSet(pipe);
+  test::Desk starting;
+  starting.form.OpenStartingFile(pipe);
+  alarm(0);
+  const std::string refused =
+      pipe.string() + " cannot be read (it is a named pipe). Nothing was imported.";
+  EXPECT_EQ(starting.messages, std::vector{refused});
   Import("[Chest]\n\nName=Runed Hauberk\n");
   Import("ITEM");
   Import("ITEM19_NAME=x\nITEM3_GEM0_GEM_ID=NO_SUCH_GEM\n");
-  ASSERT_EQ(messages.size(), 5u);
+  ASSERT_EQ(messages.size(), 7u);
   EXPECT_EQ(messages[1], "/dev/zero cannot be read (it is a device). Nothing was imported.");
+  EXPECT_EQ(std::vector(messages.begin() + 2, messages.begin() + 4),
+            std::vector<std::string>(2, refused));
+  messages.erase(messages.begin() + 2, messages.begin() + 4);
   EXPECT_NE(messages[2].find("set.txt\" holds no item lines"), std::string::npos);
   EXPECT_NE(messages[3].find("none of them sets anything. Nothing was imported."),
             std::string::npos);

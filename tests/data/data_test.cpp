@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -146,6 +147,9 @@ TEST(InitData, ReadsEveryFileAndNamesOneThatIsMissingOrCannotBeRead) {
   std::filesystem::create_symlink(file, file);  // a link loop is there, though unreadable
   EXPECT_EQ(init(), "File not found: " + file.string() +
                         " cannot be read (Too many levels of symbolic links)");
+  std::filesystem::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);  // refused at once, never waited on
+  EXPECT_EQ(init(), "File not found: " + file.string() + " cannot be read (it is a named pipe)");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include "qt/window_view.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -171,7 +173,10 @@ TEST_F(ProgramTest, FileOpenTheCommandLineAndOneDroppedLocalFileLoadAnItemSetAli
   const QString path = QString::fromStdString(FullSet());
   const std::string markup = "<font size=7 color=red>ALL PLANS DELETED<b>.txt";  // no items
   const QUrl set = QUrl::fromLocalFile(path),
-             no_items = QUrl::fromLocalFile(folder.Write(markup, "[Chest]\n").c_str());
+             no_items = QUrl::fromLocalFile(folder.Write(markup, "[Chest]\n").c_str()),
+             pipe = QUrl::fromLocalFile((folder.path() / "pipe.txt").c_str());
+  ASSERT_EQ(::mkfifo(pipe.toLocalFile().toUtf8().constData(), 0600), 0);
+  alarm(60);  // a blocking open of the pipe ends the test instead of hanging it
   const struct {
     const char* name;
     QList<QUrl> urls;
@@ -186,6 +191,7 @@ TEST_F(ProgramTest, FileOpenTheCommandLineAndOneDroppedLocalFileLoadAnItemSetAli
       {"a remote file", {QUrl("https://example.org/full-set.txt")}, {}, false, false, false},
       {"while a modal window is open", {set}, {}, true, false, false},
       {"a file and its path, onto a text box", {set}, path, false, true, false, "txtItemName(0)"},
+      {"a named pipe nobody writes to", {pipe}, {}, false, false, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -208,12 +214,25 @@ TEST_F(ProgramTest, FileOpenTheCommandLineAndOneDroppedLocalFileLoadAnItemSetAli
     EXPECT_EQ(enter.isAccepted(), c.urls.size() == 1 && c.urls[0].isLocalFile() && !c.modal_open);
     EXPECT_EQ(test::Snapshot(p.form().window()), c.imported ? opened : before);
     ASSERT_EQ(shown.size(), c.message ? 1u : 0u);
-    if (c.message) {  // a file name is shown as it is, never as markup
+    if (c.urls == QList{pipe}) {
+      EXPECT_EQ(shown[0], pipe.toLocalFile().toStdString() +
+                              " cannot be read (it is a named pipe). Nothing was imported.");
+    } else if (c.message) {  // a file name is shown as it is, never as markup
       const auto box = MakeMessageBox(QMessageBox::Information, nullptr, "Open", shown[0]);
       EXPECT_NE(box->text().toStdString().find(markup), std::string::npos);
       EXPECT_EQ(box->textFormat(), Qt::PlainText);
     }
   }
+  // The pipe chosen in File, "Open...": refused at once, and the window answers the next click.
+  shown.clear();
+  chosen_file = pipe.toLocalFile().toStdString();
+  Find<QAction>("mnuOpen")->trigger();
+  EXPECT_EQ(shown, std::vector<std::string>{*chosen_file +
+                                            " cannot be read (it is a named pipe). Nothing was "
+                                            "imported."});
+  QTest::mouseClick(Find<TabButton>("SSTab1 tab 3"), Qt::LeftButton);
+  EXPECT_EQ(model().SSTab1.Tab(), 3);
+  alarm(0);
 }
 
 TEST_F(ProgramTest, SearchOpensAModalWindowOnlyFromNeckOnThatBlocksTheMainWindow) {
@@ -494,8 +513,28 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   EXPECT_EQ(w.cboType[1].Text(), "Stat");
   QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(name->text(), "Mine");
-  // An amount typed and left with Tab is one step, and evaluated at once.
+  // A choice in an amount list is a step, which Ctrl+Z takes back while the list still has the
+  // focus. The chosen amount typed over the choice is a step too, evaluated as a typed amount.
   auto* amount = Find<QComboBox>("cboAmount(1)");
+  amount->setFocus();
+  QTest::keyClick(amount, Qt::Key_Down);
+  QTest::keyClick(amount, Qt::Key_Down);
+  ASSERT_EQ(w.cboAmount[1].ListIndex(), 1);
+  QTest::keyClick(amount->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w.cboAmount[1].ListIndex(), 0);
+  QTest::keyClick(amount, Qt::Key_Down);
+  const std::string chosen_cost = w.lblGemCost[1].Caption();
+  amount->lineEdit()->selectAll();
+  QTest::keyClicks(amount->lineEdit(), amount->currentText());
+  QTest::keyClick(amount->lineEdit(), Qt::Key_Tab);
+  EXPECT_EQ(w.cboAmount[1].ListIndex(), -1);
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Chest Gem 2 amount");
+  EXPECT_NE(w.lblGemCost[1].Caption(), chosen_cost);  // a typed amount prices as level 1
+  ExpectShown({&w.lblGemCost[1], &w.lblGemPoint[1], &w.lblItemCost[0]});
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(w.cboAmount[1].ListIndex(), 1);
+  EXPECT_EQ(w.lblGemCost[1].Caption(), chosen_cost);
+  // An amount typed and left with Tab is one step, and evaluated at once.
   amount->setFocus();
   amount->lineEdit()->selectAll();
   QTest::keyClicks(amount->lineEdit(), "16");
@@ -503,6 +542,11 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   EXPECT_EQ(undo->text().toStdString(), "&Undo Chest Gem 2 amount");
   EXPECT_EQ(w.lblStatVal[0].Caption(), "16");
   ExpectShown({&w.lblStatVal[0]});
+
+  // Text set through the accessibility interface, not typed, is committed at once: one step.
+  QAccessible::queryAccessibleInterface(Find("txtAF(0)"))->setText(QAccessible::Value, "102");
+  EXPECT_EQ(w.txtAF[0].Text(), "102");
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Chest AF/DPS");
 
   // The close box asks while the plan has changes; Cancel keeps the window.
   shown.clear();
@@ -537,6 +581,7 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
     EXPECT_EQ(test::ShownText(*after[i]), test::ShownText(*before[i])) << before[i]->name();
   }
   EXPECT_EQ(again.form().window().txtItemName[0].Text(), "Mine");
+  EXPECT_EQ(again.form().window().txtAF[0].Text(), "102");
   EXPECT_EQ(again.form().window().cboAmount[1].Text(), w.cboAmount[1].Text());
   EXPECT_NE(saved, start);
 }
