@@ -160,9 +160,8 @@ bool MainForm::mnuSaveAs_Click() {
 bool MainForm::SaveTo(const std::string& path) {
   ui::MainWindow& w = *window_;
   const std::string name = std::filesystem::path(path).filename().string();
-  if (IsReadOnlyFile(path) &&
-      w.Ask(kSaveTitle, "'" + name + "' is read-only. Replace it anyway?", {"Replace", "Cancel"}) !=
-          0) {
+  if (IsReadOnlyFile(path) && w.Ask(kSaveTitle, "'" + name + "' is read-only. Replace it anyway?",
+                                    {"Replace", "Cancel"}) != 0) {
     return false;
   }
   const Plan plan = CapturePlan(w);

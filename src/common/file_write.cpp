@@ -85,7 +85,6 @@ bool IsReadOnlyFile(const std::filesystem::path& path) {
   return (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested,
                                                std::string_view content) {
   const std::filesystem::path path = Resolved(requested);
