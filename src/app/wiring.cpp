@@ -1,6 +1,5 @@
 // Every control event of the main window that has a handler, attached to it. Events not named
-// here run nothing: typing, option buttons, check boxes, the class, level and priority lists,
-// "Clear", "About" and the version entry.
+// here run nothing: typing, "Clear", "About" and the version entry.
 
 #include "calc/wiring.h"
 #include "app/main_form.h"
@@ -78,6 +77,23 @@ void MainForm::WireSteps() {
     }
   }
   w.txtCLevel.Commit = Step("Crafter Level", std::move(w.txtCLevel.Commit));
+  // The character: names, class and level, the display choice, the equipped-only rule, and
+  // each panel row's cap and priority ("STR cap", "STR priority").
+  w.txtName.Commit = Step(w.txtName.accessible_name, std::move(w.txtName.Commit));
+  w.txtCName.Commit = Step(w.txtCName.accessible_name, std::move(w.txtCName.Commit));
+  w.cboClass.Click = Step(w.cboClass.accessible_name, std::move(w.cboClass.Click));
+  w.cboLevel.Click = Step(w.cboLevel.accessible_name, std::move(w.cboLevel.Click));
+  w.cboLevel.Commit = Step(w.cboLevel.accessible_name, std::move(w.cboLevel.Commit));
+  w.optTotal.Click = Step(w.optTotal.caption, std::move(w.optTotal.Click));
+  w.optCap.Click = Step(w.optCap.caption, std::move(w.optCap.Click));
+  w.mnuEquippedOnly.Click = Step("Count Equipped Items Only", std::move(w.mnuEquippedOnly.Click));
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    const ui::MainWindow::PanelControls<false> panel = w.Panel(p);
+    for (ui::TextBox& cap : panel.texts)
+      cap.Commit = Step(cap.accessible_name, std::move(cap.Commit));
+    for (ui::ComboBox& priority : panel.priorities)
+      priority.Click = Step(priority.accessible_name, std::move(priority.Click));
+  }
 }
 
 }  // namespace gw

@@ -30,12 +30,15 @@ class Calculator {
 
   // A committed text or a clicked option evaluates what it feeds at once: the item level its
   // item, crafted or dropped its item's four gems and the item, a typed amount its gem, the
-  // crafter level every item. The other texts and "Equipped" feed no figure.
+  // crafter level every item, a cap or the display choice the totals. The other texts feed no
+  // figure.
   void txtItmlevel_Commit(int iItem);
   void optCraft_Click(int iItem);
   void optDropped_Click(int iItem);
   void cboAmount_Commit(int iGemNo);
   void txtCLevel_Commit();
+  // "Equipped" feeds the totals only while they count equipped items alone.
+  void chkEquip_Click();
 
   // What showing item `iItem`'s tab does to the plan: each gem quality list with nothing chosen
   // gets its first entry, through its handler; then the item is evaluated.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/calculator.h"
+#include "calc/cap_rule.h"
 #include "common/convert.h"
 #include "common/error.h"
 
@@ -24,7 +25,9 @@ void Calculator::DisplayTotal() {
   // Every label starts from "0"; the running sums are kept as the values their captions would
   // read back, so the result is exactly that of adding caption by caption. By gem type and row.
   std::array<std::array<double, ui::kMaxPanelRows>, ui::kGemTypes.size()> total{};
+  const bool equipped_only = w_.mnuEquippedOnly.Checked();
   for (int k = 0; k < ui::kGemSlotCount; ++k) {
+    if (equipped_only && !w_.chkEquip[ui::ItemOfSlot(k)].Value()) continue;
     const int type = w_.cboType[k].ListIndex();
     if (type == -1) continue;
     const ui::ComboBox& amount_box = w_.cboAmount[k];
@@ -48,10 +51,18 @@ void Calculator::DisplayTotal() {
     sum = AsCaptionValue(sum + amount);
   }
 
-  for (const ui::Panel& panel : ui::kPanels) {
+  const bool distance = w_.optCap.Value();
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    const ui::Panel& panel = ui::kPanels[p];
+    const ui::MainWindow::PanelControls<false> controls = w_.Panel(p);
     for (size_t row = 0; row < panel.rows.size(); ++row) {
-      w_.ValueLabel(panel.type, static_cast<int>(row))
-          .SetCaption(NumberToText(total[static_cast<size_t>(panel.type)][row]));
+      const TotalAgainstCap shown =
+          ReadAgainstCap(panel.rows[row], total[static_cast<size_t>(panel.type)][row],
+                         CapOf(controls.texts[row].Text()), distance);
+      ui::Label& value = controls.values[row];
+      value.SetCaption(shown.caption);
+      value.SetForeColor(shown.fore_color);
+      value.SetSpoken(shown.spoken_name, shown.description);
     }
   }
 }

@@ -21,6 +21,10 @@ void Calculator::cboAmount_Commit(int iGemNo) {
   DisplayGem(iGemNo);
 }
 
+void Calculator::chkEquip_Click() {
+  if (w_.mnuEquippedOnly.Checked()) DisplayTotal();
+}
+
 void Calculator::txtCLevel_Commit() {
   {
     // Every item's overcharge score reads the crafter level; the totals do not.

@@ -15,8 +15,15 @@ void WireEvaluation(ui::MainWindow& w, Calculator& calc) {
     w.txtItmlevel[k].Commit = [&calc, k] { calc.txtItmlevel_Commit(k); };
     w.optCraft[k].Click = [&calc, k] { calc.optCraft_Click(k); };
     w.optDropped[k].Click = [&calc, k] { calc.optDropped_Click(k); };
+    w.chkEquip[k].Click = [&calc] { calc.chkEquip_Click(); };
   }
   w.txtCLevel.Commit = [&calc] { calc.txtCLevel_Commit(); };
+  // What the totals are read against: each cap, the display choice, the equipped-only rule.
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    for (ui::TextBox& cap : w.Panel(p).texts)
+      cap.Commit = [&calc] { calc.DisplayTotal(); };
+  }
+  w.optTotal.Click = w.optCap.Click = w.mnuEquippedOnly.Click = [&calc] { calc.DisplayTotal(); };
 }
 
 }  // namespace gw

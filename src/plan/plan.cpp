@@ -4,6 +4,10 @@
 
 namespace gw {
 
+CharacterPlan::CharacterPlan() {
+  priorities.fill(-1);
+}
+
 namespace {
 
 ItemPlan CaptureItem(const ui::MainWindow& w, int k) {
@@ -34,6 +38,53 @@ void Choose(ui::ComboBox& box, int index) {
     box.SetListIndex(index);
   } else {
     box.Deselect();
+  }
+}
+
+// An editable list: its choice, or the text typed into it.
+void ChooseOrType(ui::ComboBox& box, int index, const std::string& text) {
+  if (index >= 0) {
+    box.SetListIndex(index);
+  } else {
+    box.SetTypedText(text);
+  }
+}
+
+CharacterPlan CaptureCharacter(const ui::MainWindow& w) {
+  CharacterPlan character;
+  character.name = w.txtName.Text();
+  character.class_choice = w.cboClass.ListIndex();
+  character.level = w.cboLevel.ListIndex();
+  character.level_text = w.cboLevel.Text();
+  character.crafter_name = w.txtCName.Text();
+  character.distance_to_cap = w.optCap.Value();
+  character.equipped_only = w.mnuEquippedOnly.Checked();
+  size_t at = 0;
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    const ui::MainWindow::PanelControls<true> panel = w.Panel(p);
+    for (size_t row = 0; row < panel.texts.size(); ++row, ++at) {
+      character.caps[at] = panel.texts[row].Text();
+      character.priorities[at] = panel.priorities[row].ListIndex();
+    }
+  }
+  return character;
+}
+
+// Writes the character back; the caller rebuilds the totals.
+void RestoreCharacter(ui::MainWindow& w, const CharacterPlan& character) {
+  w.txtName.SetText(character.name);
+  Choose(w.cboClass, character.class_choice);
+  ChooseOrType(w.cboLevel, character.level, character.level_text);
+  w.txtCName.SetText(character.crafter_name);
+  (character.distance_to_cap ? w.optCap : w.optTotal).SetValue(true);
+  w.mnuEquippedOnly.SetChecked(character.equipped_only);
+  size_t at = 0;
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    const ui::MainWindow::PanelControls<false> panel = w.Panel(p);
+    for (size_t row = 0; row < panel.texts.size(); ++row, ++at) {
+      panel.texts[row].SetText(character.caps[at]);
+      Choose(panel.priorities[row], character.priorities[at]);
+    }
   }
 }
 
@@ -82,6 +133,7 @@ Plan CapturePlan(const ui::MainWindow& w) {
   for (int k = 0; k < ui::kItemCount; ++k)
     plan.items[static_cast<size_t>(k)] = CaptureItem(w, k);
   plan.crafter_level = w.txtCLevel.Text();
+  plan.character = CaptureCharacter(w);
   return plan;
 }
 
@@ -93,6 +145,7 @@ void RestorePlan(ui::MainWindow& w, Calculator& calc, const Plan& plan) {
     const Calculator::ItemsDeferred each_item_once(calc);  // RestoreItem evaluates its item
     const bool crafter_level_changed = plan.crafter_level != now.crafter_level;
     if (crafter_level_changed) w.txtCLevel.SetText(plan.crafter_level);
+    if (plan.character != now.character) RestoreCharacter(w, plan.character);
     for (int k = 0; k < ui::kItemCount; ++k) {
       const ItemPlan& item = plan.items[static_cast<size_t>(k)];
       if (item != now.items[static_cast<size_t>(k)]) {

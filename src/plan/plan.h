@@ -30,9 +30,26 @@ struct ItemPlan {
   bool operator==(const ItemPlan&) const = default;
 };
 
+// The character the items are planned for, and how the totals are read.
+struct CharacterPlan {
+  std::string name;
+  int class_choice = -1;
+  int level = -1;          // the level list's choice; -1: typed or nothing
+  std::string level_text;  // its text, typed or chosen
+  std::string crafter_name;
+  bool distance_to_cap = false;  // "Distance to Cap" rather than "Total Bonus"
+  bool equipped_only = false;    // "Count Equipped Items Only"
+  // Per panel row in kPanels order: the cap box's text and the priority choice.
+  std::array<std::string, ui::kPanelRowCount> caps;
+  std::array<int, ui::kPanelRowCount> priorities;
+  CharacterPlan();
+  bool operator==(const CharacterPlan&) const = default;
+};
+
 struct Plan {
   std::array<ItemPlan, ui::kItemCount> items;
   std::string crafter_level;
+  CharacterPlan character;
   bool operator==(const Plan&) const = default;
 };
 

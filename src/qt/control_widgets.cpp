@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -71,9 +72,26 @@ void ShowCaption(QLabel& label, const QString& caption, const std::string& acces
   if (label.accessibleName() != name) label.setAccessibleName(name);
 }
 
+// A result the rules colour and describe (a total at or over its cap): the colour as the rules
+// give it, and what the rules say of it in words, so the colour is never all there is.
+void ShowLabel(QLabel& w, const ui::Label& label) {
+  ShowCaption(w, ToQString(label.Caption()), label.accessible_name);
+  if (!label.spoken_name().empty()) w.setAccessibleName(ToQString(label.spoken_name()));
+  const QString description = ToQString(label.description());
+  if (w.accessibleDescription() != description) w.setAccessibleDescription(description);
+  const QColor text = label.fore_color() ? ToColor(*label.fore_color())
+                                         : QApplication::palette(&w).color(QPalette::WindowText);
+  if (w.palette().color(QPalette::WindowText) == text) return;
+  QPalette palette = w.palette();
+  palette.setColor(QPalette::WindowText, text);
+  w.setPalette(palette);
+}
+
 void ShowMenuItem(QAction& action, const ui::MenuItem& item) {
   action.setEnabled(item.enabled());
   action.setText(ToQString(item.Caption()));
+  action.setCheckable(item.checkable);
+  action.setChecked(item.Checked());
 }
 
 void ShowTextBox(QLineEdit& w, const ui::TextBox& box) {
@@ -164,6 +182,11 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
 QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
   auto* w = new QLineEdit(parent);
+  if (const int digits = As<ui::TextBox>(c).max_digits; digits > 0) {
+    // What the model takes, refused as it is typed or pasted.
+    const QRegularExpression whole_number(QString("[0-9]{0,%1}").arg(digits));
+    w->setValidator(new QRegularExpressionValidator(whole_number, w));
+  }
   connect(w, &QLineEdit::textEdited, this, [this, c](const QString& text) {
     gate_.Run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
   });
@@ -338,8 +361,7 @@ void WindowView::ShowKind(Binding& b) {
   QWidget* widget = b.widget;
   switch (c->kind()) {
     case ControlKind::Label:
-      ShowCaption(*static_cast<QLabel*>(widget), ToQString(As<ui::Label>(c).Caption()),
-                  c->accessible_name);
+      ShowLabel(*static_cast<QLabel*>(widget), As<ui::Label>(c));
       break;
     case ControlKind::TextBox:
       ShowTextBox(*static_cast<QLineEdit*>(widget), As<ui::TextBox>(c));

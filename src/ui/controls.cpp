@@ -13,6 +13,25 @@ void Label::SetCaption(std::string caption) {
   Changed();
 }
 
+void Label::SetForeColor(std::optional<Color> color) {
+  if (color == fore_color_) return;
+  fore_color_ = color;
+  Changed();
+}
+
+void Label::SetSpoken(std::string name, std::string description) {
+  if (name == spoken_name_ && description == description_) return;
+  spoken_name_ = std::move(name);
+  description_ = std::move(description);
+  Changed();
+}
+
+bool TextBox::Accepts(std::string_view text) const {
+  if (max_digits <= 0) return true;
+  return text.size() <= static_cast<size_t>(max_digits) &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 void TextBox::SetText(std::string text) {
   committed_ = text;
   UserTyped(std::move(text));
@@ -20,6 +39,10 @@ void TextBox::SetText(std::string text) {
 
 void TextBox::UserTyped(std::string text) {
   if (text == text_) return;
+  if (!Accepts(text)) {
+    Changed();  // the view shows the text kept again
+    return;
+  }
   text_ = std::move(text);
   Changed();
 }
@@ -223,8 +246,16 @@ void MenuItem::SetCaption(std::string caption) {
   Changed();
 }
 
+void MenuItem::SetChecked(bool checked) {
+  if (checked == checked_) return;
+  checked_ = checked;
+  Changed();
+}
+
 void MenuItem::Press() {
-  if (enabled() && Click) Click();
+  if (!enabled()) return;
+  if (checkable) SetChecked(!checked_);
+  if (Click) Click();
 }
 
 void Reveal(const Control& control) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control.h"
@@ -28,8 +29,19 @@ class Label : public Control {
   std::optional<Color> back_color;
   Alignment alignment = Alignment::Left;
 
+  // The text colour the rules give a result (none: the desktop's), and what a screen reader
+  // says of it: a name in place of "accessible name: caption" (empty: that one), and a
+  // description ("at cap"). Colour never says anything the description does not.
+  const std::optional<Color>& fore_color() const { return fore_color_; }
+  const std::string& spoken_name() const { return spoken_name_; }
+  const std::string& description() const { return description_; }
+  void SetForeColor(std::optional<Color> color);
+  void SetSpoken(std::string name, std::string description);
+
  private:
   std::string caption_;
+  std::optional<Color> fore_color_;
+  std::string spoken_name_, description_;
 };
 
 class TextBox : public Control {
@@ -46,6 +58,10 @@ class TextBox : public Control {
   // Typing that has not been committed yet.
   bool HasUncommittedTyping() const { return text_ != committed_; }
   Handler Commit;
+  // More than 0: the box takes only a whole number of up to that many digits (or nothing);
+  // typing or pasting anything else is refused and the text stays as it was.
+  int max_digits = 0;
+  bool Accepts(std::string_view text) const;
 
  private:
   std::string text_;
@@ -276,11 +292,17 @@ class MenuItem : public Control {
   // Key sequences in the portable form "Ctrl+Shift+Z", the first one shown beside the caption.
   std::vector<std::string> shortcuts;
   Handler Click;
+  // A checkable item shows a tick while checked; a press turns it over before Click runs.
+  bool checkable = false;
+  bool Checked() const { return checked_; }
+  // From code: no event.
+  void SetChecked(bool checked);
 
   void Press();
 
  private:
   std::string caption_;
+  bool checked_ = false;
 };
 
 // Scrolls the panel that holds `control`, when a viewport with a scroll bar clips that panel, just

@@ -93,6 +93,14 @@ constexpr int EffectCount(int gem_type) {
   return static_cast<int>(PanelRows(gem_type).size());
 }
 
+// The rows of every panel together, in kPanels order: one cap and one priority each.
+inline constexpr size_t kPanelRowCount = [] {
+  size_t rows = 0;
+  for (const Panel& panel : kPanels)
+    rows += panel.rows.size();
+  return rows;
+}();
+
 // The most rows a panel has.
 inline constexpr size_t kMaxPanelRows = kSkillRows.size();
 

@@ -133,6 +133,9 @@ void MainWindow::BuildMenus() {
   menu(mnuRedo, "mnuRedo", &mnuEdit, "&Redo");
   mnuRedo.shortcuts = {"Ctrl+Y", "Ctrl+Shift+Z"};
   mnuRedo.SetEnabled(false);
+  menu(mnuView, "mnuView", nullptr, "V&iew");  // Alt+V stays with "&Version"
+  menu(mnuEquippedOnly, "mnuEquippedOnly", &mnuView, "Count &Equipped Items Only");
+  mnuEquippedOnly.checkable = true;
   menu(mnuCraft, "mnuCraft", nullptr, "&Craft Pricing");
   menu(mnuAlc, "mnuAlc", &mnuCraft, "&Alchemy");
   menu(mnuAC, "mnuAC", &mnuCraft, "A&rmorCraft");
@@ -226,6 +229,7 @@ void MainWindow::BuildPanelRows(size_t p, Control& container) {
         Add(panel.texts[i], name(2), &container, {c.text_left, top + 15, 495, kTextHeight});
     text.SetText("0");
     text.accessible_name = caption + " cap";
+    text.max_digits = kCapDigits;
     ComboBox& priority =
         Add(panel.priorities[i], name(3), &container, {c.priority_left, top, 720, kComboHeight});
     FillList(priority, kPriorities);

@@ -20,6 +20,11 @@ class MainWindow : public Window {
 
   // Grey of the value and result labels.
   static constexpr Color kValueGrey = 0xE0E0E0;
+  // A total at its cap and one over it: each at least 4.5:1 against the grey.
+  static constexpr Color kAtCapGreen = 0x006400;
+  static constexpr Color kOverCapRed = 0xB00000;
+  // The most digits a cap takes (0 to 9999).
+  static constexpr int kCapDigits = 4;
   // Border of the scrolling viewports, each side, in twips.
   static constexpr int kViewportBorder = 30;
 
@@ -31,6 +36,7 @@ class MainWindow : public Window {
   // Menu bar.
   MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs;
   MenuItem mnuEdit, mnuUndo, mnuRedo;
+  MenuItem mnuView, mnuEquippedOnly;
   MenuItem mnuCraft, mnuAlc, mnuAC, mnuFlet, mnuGW, mnuTail, mnuWC;
   MenuItem mnuAbout, mnuVersion;
 

@@ -451,7 +451,8 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   QStringList bar;
   for (QAction* menu : top->menuBar()->actions())
     bar << menu->text();
-  EXPECT_EQ(bar.join("|").toStdString(), "&File|E&dit|&Craft Pricing|&About|&Version 0.0181 Beta");
+  EXPECT_EQ(bar.join("|").toStdString(),
+            "&File|E&dit|V&iew|&Craft Pricing|&About|&Version 0.0181 Beta");
   auto* undo = Find<QAction>("mnuUndo");
   auto* redo = Find<QAction>("mnuRedo");
   EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());

@@ -1,0 +1,44 @@
+#include "calc/cap_rule.h"
+
+#include "common/convert.h"
+#include "ui/main_window.h"
+
+namespace gw {
+
+int CapOf(std::string_view text) {
+  if (text.empty() || text.size() > static_cast<size_t>(ui::MainWindow::kCapDigits)) return 0;
+  int cap = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return 0;
+    cap = cap * 10 + (c - '0');
+  }
+  return cap;
+}
+
+TotalAgainstCap ReadAgainstCap(std::string_view row, double total, int cap, bool distance) {
+  TotalAgainstCap shown;
+  const std::string name(row);
+  const std::string total_text = NumberToText(total);
+  if (cap <= 0) {
+    shown.caption = distance ? std::string() : total_text;
+    if (distance) shown.spoken_name = name + ", no cap";
+    return shown;
+  }
+  shown.caption = distance ? NumberToText(cap - total) : total_text;
+  std::string state;
+  if (total == cap) {
+    shown.fore_color = ui::MainWindow::kAtCapGreen;
+    shown.description = state = "at cap";
+  } else if (total > cap) {
+    const std::string over = NumberToText(total - cap);
+    shown.fore_color = ui::MainWindow::kOverCapRed;
+    shown.description = "over cap by " + over;
+    state = "over by " + over;
+  } else {
+    state = NumberToText(cap - total) + " to go";
+  }
+  shown.spoken_name = name + " " + total_text + ", cap " + std::to_string(cap) + ", " + state;
+  return shown;
+}
+
+}  // namespace gw
