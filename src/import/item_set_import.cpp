@@ -46,6 +46,7 @@ ImportOutcome Transfer(ui::MainWindow& w, Calculator& calc, const ReferenceTable
     outcome.message = reading.problems.Message("Nothing in " + Quoted(name) +
                                                " could be used, so nothing was imported:");
   } else {
+    TransferCharacter(reading.character, w);  // first: the items are evaluated with it
     TransferItemSet(reading.ImportedItems, reading.sources, w, calc, tables, reading.problems);
     outcome.status =
         reading.problems.empty() ? ImportStatus::Imported : ImportStatus::ImportedWithSkips;

@@ -222,6 +222,8 @@ ItemSetReading ReadItemSet(std::string_view text, const ReferenceTables& tables)
     ApplyItemRules(item_line, gem_line);
     if (gem_line) ApplyGemRules(item_line, tables);
   }
+  reading.character = ReadCharacter(text, reading.problems);
+  reading.settings += reading.character.settings;
   return reading;
 }
 

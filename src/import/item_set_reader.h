@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "data/reference_tables.h"
+#include "import/character_section.h"
 #include "import/import_problems.h"
 #include "import/imported_items.h"
 
@@ -22,6 +23,8 @@ struct ItemSetReading {
   // How many values the file set; none means there is nothing to import.
   int settings = 0;
   ImportProblems problems;
+  // What the file sets of the character (its settings are counted in `settings` too).
+  CharacterSettings character;
   // The file's first line as its bytes stand (a byte order mark included), cut at
   // kFirstLineKept bytes: enough to know who wrote the file without opening it again.
   std::string first_line;

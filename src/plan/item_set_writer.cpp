@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "import/character_section.h"
+
 namespace gw {
 
 namespace {
@@ -51,6 +53,29 @@ void WriteGem(Lines& out, const ReferenceTables& tables, int k, int g, const Ite
   }
 }
 
+// Every field of the character, so that the file opens to the same character whatever was open.
+void WriteCharacter(Lines& out, const Plan& plan) {
+  const CharacterPlan& c = plan.character;
+  auto entry = [](const auto& list, int choice) {
+    return choice < 0 ? std::string() : std::string(list[static_cast<size_t>(choice)]);
+  };
+  out.Raw(kCharacterHeader);
+  out.Add(std::string(kCharacterNameKey), c.name);
+  out.Add(std::string(kCharacterClassKey), entry(ui::kClasses, c.class_choice));
+  out.Add(std::string(kCharacterLevelKey), c.level_text);
+  out.Add(std::string(kCrafterNameKey), c.crafter_name);
+  out.Add(std::string(kCrafterLevelKey), plan.crafter_level);
+  out.Add(std::string(kDisplayKey), c.distance_to_cap ? "Distance to Cap" : "Total Bonus");
+  out.Add(std::string(kEquippedOnlyKey), c.equipped_only ? "1" : "0");
+  size_t at = 0;
+  for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+    for (size_t row = 0; row < ui::kPanels[p].rows.size(); ++row, ++at) {
+      out.Add(CapKey(p, row), c.caps[at]);
+      out.Add(PriorityKey(p, row), entry(ui::kPriorities, c.priorities[at]));
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> GemIdentifier(const ReferenceTables& tables, int type, int effect) {
@@ -68,6 +93,7 @@ std::optional<std::string> GemIdentifier(const ReferenceTables& tables, int type
 std::string WriteItemSet(const Plan& plan, const ReferenceTables& tables) {
   Lines out;
   out.Raw(std::string(kItemSetSignature) + ", version " + GW_VERSION);
+  WriteCharacter(out, plan);
   for (int k = 0; k < ui::kItemCount; ++k) {
     const ItemPlan& item = plan.items[static_cast<size_t>(k)];
     out.Raw("[" + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "]");

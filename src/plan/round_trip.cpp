@@ -18,8 +18,7 @@ struct Scratch {
     calc.PrepareItem(0);  // the first tab is shown at start-up
   }
   // Every tab shown once, so both copies are evaluated alike and no quality list is left empty.
-  void Settle(const std::string& crafter_level) {
-    window->txtCLevel.SetText(crafter_level);
+  void Settle() {
     for (int k = 0; k < ui::kItemCount; ++k)
       calc.PrepareItem(k);
   }
@@ -92,6 +91,29 @@ class Comparison {
     Caption(k, "Cost", n.lblItemCost[k], a.lblItemCost[k]);
   }
 
+  void Character() {
+    const ui::MainWindow& n = now_;
+    const ui::MainWindow& a = after_;
+    constexpr int kWho = RoundTripDifference::kCharacter;
+    Text(kWho, "Name", n.txtName, a.txtName);
+    Text(kWho, "Class", n.cboClass, a.cboClass);
+    Text(kWho, "Level", n.cboLevel, a.cboLevel);
+    Text(kWho, "Crafter name", n.txtCName, a.txtCName);
+    Text(kWho, "Crafter level", n.txtCLevel, a.txtCLevel);
+    Add(kWho, "Display", n.optCap, a.optCap, [](const ui::OptionButton& cap) {
+      return std::string(cap.Value() ? "Distance to Cap" : "Total Bonus");
+    });
+    Add(kWho, "Count Equipped Items Only", n.mnuEquippedOnly, a.mnuEquippedOnly,
+        [](const ui::MenuItem& m) { return std::string(m.Checked() ? "yes" : "no"); });
+    for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+      const ui::MainWindow::PanelControls<true> pn = n.Panel(p), pa = a.Panel(p);
+      for (size_t row = 0; row < pn.texts.size(); ++row) {
+        Text(kWho, pn.texts[row].accessible_name, pn.texts[row], pa.texts[row]);
+        Text(kWho, pn.priorities[row].accessible_name, pn.priorities[row], pa.priorities[row]);
+      }
+    }
+  }
+
   void Totals() {
     for (const ui::Panel& panel : ui::kPanels) {
       for (size_t row = 0; row < panel.rows.size(); ++row) {
@@ -123,17 +145,18 @@ std::vector<RoundTripDifference> CompareRoundTrip(std::string_view text, const P
     PrepareItem(planned, k);
   }
   RestorePlan(*now.window, now.calc, plan);
-  now.Settle(plan.crafter_level);
+  now.Settle();
 
   Scratch after(tables, constants);
   ImportItemSetText(*after.window, after.calc, tables, text, "item set");
-  after.Settle(plan.crafter_level);
+  after.Settle();
 
   Comparison comparison(*now.window, *after.window);
   for (int k = 0; k < ui::kItemCount; ++k) {
     comparison.Item(k, planned.items[static_cast<size_t>(k)],
                     untouched.items[static_cast<size_t>(k)]);
   }
+  comparison.Character();
   comparison.Totals();
   return std::move(comparison.differences_);
 }
@@ -142,8 +165,10 @@ std::string DescribeDifferences(const std::vector<RoundTripDifference>& differen
   std::string text;
   for (size_t i = 0; i < differences.size() && i < shown; ++i) {
     const RoundTripDifference& d = differences[i];
-    const std::string where = d.item < 0 ? std::string("Totals")
-                                         : std::string(ui::kItemNames[static_cast<size_t>(d.item)]);
+    const std::string where = d.item == RoundTripDifference::kCharacter ? std::string("Character")
+                              : d.item < 0
+                                  ? std::string("Totals")
+                                  : std::string(ui::kItemNames[static_cast<size_t>(d.item)]);
     text += where + ", " + d.what + ": " + Quoted(d.now) + " now, " + Quoted(d.after) +
             " after opening\n";
   }

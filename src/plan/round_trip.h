@@ -15,15 +15,18 @@ namespace gw {
 
 // Something that would come back differently: where, what it is, and the two texts.
 struct RoundTripDifference {
-  int item = -1;  // -1: the character's totals
+  int item = kTotals;  // an item, or one of these two
+  static constexpr int kTotals = -1;
+  static constexpr int kCharacter = -2;
   std::string what;
   std::string control;  // its name, "cboType(5)"
   std::string now;
   std::string after;
 };
 
-// Both copies start as a fresh window does, take the plan's crafter level, have every tab shown
-// and so every item freshly evaluated. Where the player left an item or a gem slot as the
+// Both copies start as a fresh window does, have every tab shown and so every item freshly
+// evaluated; the character (the crafter level among it) is the plan's in one and the file's in
+// the other. Where the player left an item or a gem slot as the
 // program started it, nothing was planned, so its lists are not compared (an import chooses
 // their first entries), and a slot marked "Unused" has no amount or effect to compare; every
 // caption always is.

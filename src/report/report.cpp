@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "calc/cap_rule.h"
+#include "common/convert.h"
 #include "common/text.h"
 #include "report/terminal_text.h"
 
@@ -115,9 +117,25 @@ Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
   for (size_t p = 0; p < ui::kPanels.size(); ++p) {
     const auto controls = w.Panel(p);
     Panel& panel = report.panels.emplace_back(Panel{std::string(Trim(controls.frame.caption)), {}});
-    for (size_t i = 0; i < controls.values.size(); ++i)
-      panel.rows.push_back({Of(controls.captions[i]), Of(controls.values[i])});
+    for (size_t i = 0; i < controls.values.size(); ++i) {
+      PanelRow& row = panel.rows.emplace_back();
+      row.caption = Of(controls.captions[i]);
+      row.value = Of(controls.values[i]);
+      row.cap = CapOf(controls.texts[i].Text());
+      if (row.cap == 0) continue;
+      // The label shows the total, or with "Distance to Cap" the distance itself.
+      const double shown = ParseNumber(row.value.text);
+      row.distance = w.optCap.Value() ? row.value.text : NumberToText(row.cap - shown);
+      row.state = controls.values[i].description();
+    }
   }
+  report.character = {Of(w.txtName),
+                      Of(w.cboClass),
+                      Of(w.cboLevel),
+                      Of(w.txtCName),
+                      Of(w.txtCLevel),
+                      w.optCap.Value(),
+                      w.mnuEquippedOnly.Checked()};
   report.skipped = skipped.first();
   report.skipped_more = skipped.more();
   return report;
@@ -169,12 +187,24 @@ void WriteText(std::ostream& out, const Report& report) {
       value_width = std::max(value_width, Width(Printable(row.value.text)));
     }
   }
-  out << "\n";
+  // The character, then its totals as the window reads them.
+  const CharacterFigures& c = report.character;
+  out << "\nCharacter: " << Quoted(Printable(c.name.text)) << ", class "
+      << Quoted(Printable(c.class_name.text)) << ", level " << Quoted(Printable(c.level.text))
+      << "; crafter " << Quoted(Printable(c.crafter_name.text)) << ", level "
+      << Quoted(Printable(c.crafter_level.text)) << "; "
+      << (c.distance_to_cap ? "Distance to Cap" : "Total Bonus") << "; "
+      << (c.equipped_only ? "equipped items only" : "every item") << "\n";
   for (const Panel& panel : report.panels) {
     for (const PanelRow& row : panel.rows) {
       out << PadRight(panel.name, panel_width) << "  "
           << PadRight(Printable(row.caption.text), caption_width) << "  "
-          << PadLeft(Printable(row.value.text), value_width) << "\n";
+          << PadLeft(Printable(row.value.text), value_width);
+      if (row.cap > 0) {
+        out << "  cap " << std::to_string(row.cap) << ", distance " << row.distance;
+        if (!row.state.empty()) out << ", " << row.state;
+      }
+      out << "\n";
     }
   }
   if (!report.skipped.empty()) {
@@ -192,7 +222,16 @@ void WriteJson(std::ostream& out, const Report& report) {
     WriteJsonString(out, value);
     out << (last ? "\n" : ",\n");
   };
-  out << "{\n  \"items\": [\n";
+  const CharacterFigures& c = report.character;
+  out << "{\n  \"character_info\": {\n";
+  field("    ", "name", c.name.text);
+  field("    ", "class", c.class_name.text);
+  field("    ", "level", c.level.text);
+  field("    ", "crafter_name", c.crafter_name.text);
+  field("    ", "crafter_level", c.crafter_level.text);
+  field("    ", "display", c.distance_to_cap ? "Distance to Cap" : "Total Bonus");
+  out << "    \"equipped_only\": " << (c.equipped_only ? "true" : "false") << "\n  },\n";
+  out << "  \"items\": [\n";
   for (size_t k = 0; k < report.items.size(); ++k) {
     const ItemFigures& item = report.items[k];
     out << "    {\n";
@@ -232,6 +271,12 @@ void WriteJson(std::ostream& out, const Report& report) {
       WriteJsonString(out, panel.rows[r].caption.text);
       out << ", \"value\": ";
       WriteJsonString(out, panel.rows[r].value.text);
+      if (const PanelRow& row = panel.rows[r]; row.cap > 0) {
+        out << ", \"cap\": " << std::to_string(row.cap) << ", \"distance\": ";
+        WriteJsonString(out, row.distance);
+        out << ", \"state\": ";
+        WriteJsonString(out, row.state);
+      }
       out << (r + 1 < panel.rows.size() ? "},\n" : "}\n");
     }
     out << "      ]\n";

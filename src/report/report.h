@@ -37,6 +37,16 @@ struct ItemFigures {
 
 struct PanelRow {
   Figure caption, value;
+  int cap = 0;           // 0: no cap
+  std::string distance;  // with a cap: cap less total ("-13": over it by 13)
+  std::string state;     // "at cap", "over cap by 13", or empty
+};
+
+// Who the items are planned for, and how the totals are read.
+struct CharacterFigures {
+  Figure name, class_name, level, crafter_name, crafter_level;
+  bool distance_to_cap = false;
+  bool equipped_only = false;
 };
 
 struct Panel {
@@ -45,6 +55,7 @@ struct Panel {
 };
 
 struct Report {
+  CharacterFigures character;
   std::vector<ItemFigures> items;
   std::vector<Panel> panels;
   // The first skipped values by line, and how many more there were.
