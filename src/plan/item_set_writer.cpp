@@ -62,7 +62,7 @@ void WriteCharacter(Lines& out, const Plan& plan) {
   out.Raw(kCharacterHeader);
   out.Add(std::string(kCharacterNameKey), c.name);
   out.Add(std::string(kCharacterClassKey), entry(ui::kClasses, c.class_choice));
-  out.Add(std::string(kCharacterLevelKey), c.level_text);
+  out.Add(std::string(kCharacterLevelKey), c.level);
   out.Add(std::string(kCrafterNameKey), c.crafter_name);
   out.Add(std::string(kCrafterLevelKey), plan.crafter_level);
   out.Add(std::string(kDisplayKey), c.distance_to_cap ? "Distance to Cap" : "Total Bonus");

@@ -41,21 +41,11 @@ void Choose(ui::ComboBox& box, int index) {
   }
 }
 
-// An editable list: its choice, or the text typed into it.
-void ChooseOrType(ui::ComboBox& box, int index, const std::string& text) {
-  if (index >= 0) {
-    box.SetListIndex(index);
-  } else {
-    box.SetTypedText(text);
-  }
-}
-
 CharacterPlan CaptureCharacter(const ui::MainWindow& w) {
   CharacterPlan character;
   character.name = w.txtName.Text();
   character.class_choice = w.cboClass.ListIndex();
-  character.level = w.cboLevel.ListIndex();
-  character.level_text = w.cboLevel.Text();
+  character.level = w.cboLevel.Text();
   character.crafter_name = w.txtCName.Text();
   character.distance_to_cap = w.optCap.Value();
   character.equipped_only = w.mnuEquippedOnly.Checked();
@@ -74,7 +64,7 @@ CharacterPlan CaptureCharacter(const ui::MainWindow& w) {
 void RestoreCharacter(ui::MainWindow& w, const CharacterPlan& character) {
   w.txtName.SetText(character.name);
   Choose(w.cboClass, character.class_choice);
-  ChooseOrType(w.cboLevel, character.level, character.level_text);
+  w.cboLevel.SetText(character.level);
   w.txtCName.SetText(character.crafter_name);
   (character.distance_to_cap ? w.optCap : w.optTotal).SetValue(true);
   w.mnuEquippedOnly.SetChecked(character.equipped_only);

@@ -34,8 +34,7 @@ struct ItemPlan {
 struct CharacterPlan {
   std::string name;
   int class_choice = -1;
-  int level = -1;          // the level list's choice; -1: typed or nothing
-  std::string level_text;  // its text, typed or chosen
+  std::string level;  // the level list's text: typed or chosen, the same level
   std::string crafter_name;
   bool distance_to_cap = false;  // "Distance to Cap" rather than "Total Bonus"
   bool equipped_only = false;    // "Count Equipped Items Only"

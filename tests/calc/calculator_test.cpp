@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "calc/cap_rule.h"
 #include "calc/gem_price.h"
 #include "calc/wiring.h"
 
@@ -273,6 +276,106 @@ TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
   for (int slot = 21; slot < 24; ++slot)
     Typed(slot, ui::kHits, "4e-16");
   EXPECT_EQ(w.lblHitsVal.Caption(), "0.5");
+}
+
+}  // namespace
+}  // namespace gw
+
+namespace gw {
+namespace {
+
+// WCAG's contrast of two sRGB colours, 1 to 21.
+double Contrast(ui::Color a, ui::Color b) {
+  auto luminance = [](ui::Color rgb) {
+    double sum = 0;
+    const double weights[] = {0.2126, 0.7152, 0.0722};
+    for (int i = 0; i < 3; ++i) {
+      const double c = ((rgb >> (16 - 8 * i)) & 0xFF) / 255.0;
+      sum += weights[i] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A total against its cap, in both modes: the caption, the colour, and the words that carry what
+// the colour shows.
+TEST(CapRule, DistanceColourAndWordsAtUnderAndOverTheCapAndWithoutOne) {
+  const struct {
+    const char* cap_text;
+    double total;
+    const char* total_caption;
+    const char* distance_caption;
+    std::optional<ui::Color> color;
+    const char* spoken;
+    const char* description;
+  } rows[] = {
+      {"75", 88, "88", "-13", ui::MainWindow::kOverCapRed, "STR 88, cap 75, over by 13",
+       "over cap by 13"},
+      {"75", 75, "75", "0", ui::MainWindow::kAtCapGreen, "STR 75, cap 75, at cap", "at cap"},
+      {"75", 74, "74", "1", std::nullopt, "STR 74, cap 75, 1 to go", ""},
+      {"75", 75.5, "75.5", "-0.5", ui::MainWindow::kOverCapRed, "STR 75.5, cap 75, over by 0.5",
+       "over cap by 0.5"},
+      {"9999", -2, "-2", "10001", std::nullopt, "STR -2, cap 9999, 10001 to go", ""},
+      {"0", 88, "88", "", std::nullopt, "", ""},      // 0 is no cap
+      {"", 0, "0", "", std::nullopt, "", ""},         // neither is an empty box
+      {"10000", 88, "88", "", std::nullopt, "", ""},  // nor a number past 9999
+      {"7a", 7, "7", "", std::nullopt, "", ""},       // nor anything but digits
+      {"0075", 75, "75", "0", ui::MainWindow::kAtCapGreen, "STR 75, cap 75, at cap", "at cap"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.cap_text);
+    const int cap = CapOf(row.cap_text);
+    for (const bool distance : {false, true}) {
+      const TotalAgainstCap shown = ReadAgainstCap("STR", row.total, cap, distance);
+      EXPECT_EQ(shown.caption, distance ? row.distance_caption : row.total_caption);
+      EXPECT_EQ(shown.fore_color, row.color);
+      EXPECT_EQ(shown.description, row.description);
+      const std::string uncapped = distance ? "STR, no cap" : "";
+      EXPECT_EQ(shown.spoken_name, cap > 0 ? std::string(row.spoken) : uncapped);
+    }
+  }
+  for (const ui::Color color : {ui::MainWindow::kAtCapGreen, ui::MainWindow::kOverCapRed})
+    EXPECT_GE(Contrast(color, ui::MainWindow::kValueGrey), 4.5) << color;
+}
+
+// Through the window: a cap or the display choice rebuilds the totals against the caps; with
+// "Count Equipped Items Only" the gems of items not equipped count for nothing, and "Equipped"
+// then rebuilds them too.
+TEST_F(Evaluation, CapsDistanceAndEquippedItemsOnlyRebuildTheTotals) {
+  ChooseGem(0, ui::kStat, 2, 0);  // the chest: STR 22
+  ChooseGem(4, ui::kStat, 1, 0);  // the arms: STR 15
+  ChooseGem(8, ui::kHits, 0, 0);  // the head: Hits 5
+  EXPECT_EQ(w.lblStatVal[0].Caption() + " " + w.lblHitsVal.Caption(), "37 5");
+  w.txtStat[0].UserTyped("20");
+  w.txtStat[0].UserCommit();
+  EXPECT_EQ(w.lblStatVal[0].fore_color(), ui::MainWindow::kOverCapRed);
+  EXPECT_EQ(w.lblStatVal[0].description(), "over cap by 17");
+  w.optCap.UserClick();
+  EXPECT_EQ(w.lblStatVal[0].Caption() + "|" + w.lblHitsVal.Caption(), "-17|");
+  EXPECT_EQ(w.lblHitsVal.spoken_name(), "Hits, no cap");
+  w.chkEquip[0].UserSetValue(true);
+  EXPECT_EQ(w.lblStatVal[0].Caption(), "-17");  // equipped or not, every item counts
+  w.mnuEquippedOnly.Press();
+  EXPECT_TRUE(w.mnuEquippedOnly.Checked());
+  EXPECT_EQ(w.lblStatVal[0].Caption() + "|" + w.lblStatVal[0].description(), "-2|over cap by 2");
+  w.chkEquip[1].UserSetValue(true);
+  EXPECT_EQ(w.lblStatVal[0].Caption() + "|" + w.lblStatVal[0].description(), "-17|over cap by 17");
+  w.txtStat[0].UserTyped("37");
+  w.txtStat[0].UserCommit();
+  EXPECT_EQ(w.lblStatVal[0].Caption() + "|" + w.lblStatVal[0].description(), "0|at cap");
+  w.optTotal.UserClick();
+  EXPECT_EQ(w.lblStatVal[0].Caption() + " " + w.lblHitsVal.Caption(), "37 0");
+  w.mnuEquippedOnly.Press();
+  EXPECT_EQ(w.lblHitsVal.Caption(), "5");
+  // A cap box takes a whole number of up to four digits; anything else typed is refused.
+  for (const char* refused : {"12a", "10000", "-1", " 1", "1.5"}) {
+    w.txtStat[0].UserTyped(refused);
+    EXPECT_EQ(w.txtStat[0].Text(), "37") << refused;
+  }
+  w.txtStat[0].UserTyped("");
+  EXPECT_EQ(w.txtStat[0].Text(), "");
 }
 
 }  // namespace

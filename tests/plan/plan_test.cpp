@@ -93,6 +93,8 @@ TEST(SaveTest, ASavedPlanOpensToTheSameWindowExceptWhatTheQuestionListed) {
       // an import writes there.
       const auto* list = dynamic_cast<const ui::ComboBox*>(now[i]);
       if (list != nullptr && list->ListIndex() == -1 && list->Text().empty()) continue;
+      // The character's level is its text, typed or chosen: "50" typed opens as "50" chosen.
+      if (list == &desk.w.cboLevel && list->Text() == reopened.w.cboLevel.Text()) continue;
       ADD_FAILURE() << "run " << run << ": " << a << "came back as " << b << actions;
     }
   }

@@ -1,7 +1,9 @@
 // A player for property tests, whose choices come from a numbered random sequence: each Act does
 // one thing a player can do to item k of the main window (as on its shown tab): a choice in one of
 // its lists, a text typed and committed (the amount that is chosen, too), a click on an option or
-// "Equipped", the crafter level, an item set opened, or the plan saved and perhaps opened again.
+// "Equipped", the crafter level, something of the character (caps, priorities, display,
+// equipped only, class, level, names), an item set opened, or the plan saved and perhaps opened
+// again.
 #pragma once
 
 #include <filesystem>
@@ -49,7 +51,7 @@ class RandomPlayer {
     }
     const int slot = ui::GemSlot(k, Pick(ui::kGemsPerItem));
     const std::string at = " on item " + std::to_string(k) + " slot " + std::to_string(slot);
-    switch (Pick(15)) {
+    switch (Pick(16)) {
       case 0:
       case 1:
         just_typed_ = slot;
@@ -92,6 +94,8 @@ class RandomPlayer {
         if (Pick(2) == 0) return "save as " + path;
         return "save as " + path + ", " + Open(path);
       }
+      case 14:
+        return Character();
       default:
         if (sets_.empty()) return "nothing";
         return Open(sets_[static_cast<size_t>(Pick(static_cast<int>(sets_.size())))]);
@@ -106,6 +110,34 @@ class RandomPlayer {
     if (status == ImportStatus::Imported || status == ImportStatus::ImportedWithSkips)
       files_[set.string()] = CapturePlan(w_);
     return "open " + set.filename().string();
+  }
+
+  // Something of the character: a cap or a priority of a panel row, the display choice, the
+  // equipped-only rule, the class, the level or a name.
+  std::string Character() {
+    const size_t p = static_cast<size_t>(Pick(static_cast<int>(ui::kPanels.size())));
+    const ui::MainWindow::PanelControls<false> panel = w_.Panel(p);
+    const size_t row = static_cast<size_t>(Pick(static_cast<int>(panel.texts.size())));
+    switch (Pick(8)) {
+      case 0:
+        return Type(panel.texts[row], {"75", "0", "", "26", "9999", "100", "12a"});
+      case 1:
+        return Choose(panel.priorities[row]);
+      case 2:
+        (Pick(2) == 0 ? w_.optCap : w_.optTotal).UserClick();
+        return "display";
+      case 3:
+        w_.mnuEquippedOnly.Press();
+        return "equipped only";
+      case 4:
+        return Choose(w_.cboClass);
+      case 5:
+        return Pick(2) == 0 ? Choose(w_.cboLevel) : Type(w_.cboLevel, {"50", "51", "abc", ""});
+      case 6:
+        return Type(w_.txtName, {"Thane", "", "Gl\xc3\xb6ve"});
+      default:
+        return Type(w_.txtCName, {"Smith", ""});
+    }
   }
 
   std::string ChooseAmount(int slot) {

@@ -35,6 +35,10 @@ inline std::string SnapshotLine(const ui::Control* c) {
     if (auto* p = dynamic_cast<const PictureBox*>(c)) text += std::to_string(p->Top());
     if (auto* v = dynamic_cast<const VScrollBar*>(c)) text += std::to_string(v->Value());
     if (auto* s = dynamic_cast<const TabContainer*>(c)) text += std::to_string(s->Tab());
+    if (auto* m = dynamic_cast<const MenuItem*>(c); m != nullptr && m->checkable)
+      text += m->Checked() ? "on" : "off";
+    if (auto* l = dynamic_cast<const Label*>(c); l != nullptr && !l->description().empty())
+      text += " [" + l->description() + "]";
     text += "\n";
   }
   return text;
