@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -113,6 +115,40 @@ TEST_F(ReadItemSetTest, FieldsGoWhereTheirKeysSayAndValuesBeyondTheirLimitsAreRe
   for (const ImportedItem& item : Read(text).ImportedItems)
     flags += std::to_string(item.Equipped) + std::to_string(item.PlayerMade) + " ";
   EXPECT_EQ(flags, "11 11 11 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 ");
+}
+
+// The character's lines: exactly their keys, anywhere in the file, the last one winning; a value
+// the window cannot hold is skipped and reported by line, and a field no line sets stays unset.
+TEST_F(ReadItemSetTest, CharacterLinesSetTheirFieldsAndRefuseWhatTheWindowCannotHold) {
+  const auto r = Read(
+      "CAP_STAT_STR=75\nITEM0_NAME=x\n[Character]\nCAP_STAT_STR=12a\nCAP_SKILL_CELT_DUAL=0009\n"
+      "CAP_HITS=10000\nPRIORITY_RESIST_BODY=Med.\nPRIORITY_POWER=med.\nPRIORITY_FOCUS_VOID=\n"
+      "CHARACTER_CLASS=Bard\nCHARACTER_CLASS=Paladin\nDISPLAY=Distance to Cap\nDISPLAY=cap\n"
+      "EQUIPPED_ONLY=1\nEQUIPPED_ONLY=yes\n CAP_STAT_CON=5\ncap_stat_dex=5\nCAP_STAT_QUI 5\n"
+      "CHARACTER_NAME= Thane = of Dawn \nCRAFTER_LEVEL=50.5\n");
+  const CharacterSettings& c = r.character;
+  EXPECT_EQ(c.caps[0], std::optional<std::string>("75"));  // the later "12a" is refused
+  EXPECT_EQ(c.caps[ui::kPanelRowCount - 26 + 2], std::optional<std::string>("0009"));
+  EXPECT_EQ(c.caps[8 + 9], std::nullopt);  // Hits: 10000 is past 9999
+  EXPECT_EQ(c.priorities[8], std::optional(2));
+  EXPECT_EQ(c.priorities[8 + 9 + 1], std::nullopt);           // case matters
+  EXPECT_EQ(c.priorities[8 + 9 + 2 + 4], std::optional(-1));  // empty: none chosen
+  EXPECT_EQ(c.class_choice, std::optional(1));
+  EXPECT_EQ(c.distance_to_cap, std::optional(true));
+  EXPECT_EQ(c.equipped_only, std::optional(true));
+  EXPECT_EQ(c.caps[1], std::nullopt);  // keys begin their lines, as written
+  EXPECT_EQ(c.name, std::optional<std::string>(" Thane = of Dawn "));
+  EXPECT_EQ(c.crafter_level, std::optional<std::string>("50.5"));
+  EXPECT_EQ(c.level, std::nullopt);
+  EXPECT_EQ(c.settings, 9);
+  EXPECT_EQ(r.settings, 10);
+  EXPECT_EQ(Reasons(r),
+            "4: CAP_STAT_STR \"12a\" is not a whole number from 0 to 9999\n"
+            "6: CAP_HITS \"10000\" is not a whole number from 0 to 9999\n"
+            "8: PRIORITY_POWER \"med.\" is not a priority\n"
+            "11: class \"Paladin\" is not in the class list\n"
+            "13: display \"cap\" is neither \"Total Bonus\" nor \"Distance to Cap\"\n"
+            "15: EQUIPPED_ONLY \"yes\" is neither 0 nor 1\n");
 }
 
 TEST(ImportProblems, KeepTheFirstTwentyByLineWhateverOrderTheyComeIn) {

@@ -206,28 +206,83 @@ TEST(SaveTest, AFullyPlannedItemSavesWithoutAQuestionWhateverTabsWereShown) {
   EXPECT_TRUE(desk.questions.empty()) << desk.questions.front();
 }
 
-// The crafter level is no item's, but both copies of the check take it: an overcharged item,
-// whose score it changes, still saves without a question, and so does a window that can ask none.
-TEST(SaveTest, TheCrafterLevelIsTakenIntoBothCopiesOfTheCheck) {
+// The whole character (the crafter level among it) is saved: the file opens to the same
+// character and the same captions over any other, without a question when saved. A file without
+// the section (any hand-written set) leaves the character as it was, and neither kind of line
+// sets anything of the other.
+TEST(SaveTest, TheCharacterIsSavedAndOpensOverAnyOther) {
   test::TempFolder folder;
   Desk desk;
   desk.open = ExampleSet().string();
   desk.w.mnuOpen.Press();
-  desk.w.txtCLevel.UserTyped("50");
-  desk.w.txtCLevel.UserCommit();
+  auto plan_character = [](Desk& d, const char* cap, int priority, bool distance) {
+    auto type = [](auto& box, const std::string& text) {
+      box.UserTyped(text);
+      box.UserCommit();
+    };
+    type(d.w.txtCLevel, cap == std::string("75") ? "50" : "7");
+    type(d.w.txtStat[0], cap);
+    type(d.w.txtHits, "100");
+    type(d.w.txtSkillMax[25], "9999");
+    d.w.cboStatsPri[0].SetListIndex(priority);
+    d.w.cboSkillPri[25].SetListIndex(priority);
+    (distance ? d.w.optCap : d.w.optTotal).UserClick();
+    if (d.w.mnuEquippedOnly.Checked() != distance) d.w.mnuEquippedOnly.Press();
+    d.w.cboClass.SetListIndex(priority + 2);
+    type(d.w.cboLevel, distance ? "50" : "12");
+    type(d.w.txtName, distance ? "Thane" : "Other");
+    type(d.w.txtCName, distance ? "Smith" : "");
+  };
+  plan_character(desk, "75", 1, true);
   desk.questions.clear();
-  desk.save_as = (folder.path() / "crafted.txt").string();
+  const fs::path file = folder.path() / "crafted.txt";
+  desk.save_as = file.string();
   EXPECT_TRUE(desk.form.mnuSaveAs_Click());
   EXPECT_TRUE(desk.questions.empty()) << desk.questions.front();
+  const std::string text = ReadWholeFile(file);
+  for (const char* line : {"\r\n[Character]\r\nCHARACTER_NAME=Thane\r\n", "\r\nCAP_STAT_STR=75\r\n",
+                           "\r\nPRIORITY_SKILL_VERDANT=High\r\n", "\r\nCAP_HITS=100\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+
+  Desk other;
+  plan_character(other, "20", 3, false);
+  other.open = file.string();
+  other.w.mnuOpen.Press();
+  EXPECT_EQ(CapturePlan(other.w), CapturePlan(desk.w));
+  const std::vector<ui::Control*>& now = desk.w.controls();
+  const std::vector<ui::Control*>& after = other.w.controls();
+  for (size_t i = 0; i < now.size(); ++i) {
+    if (now[i]->kind() != ui::ControlKind::Label) continue;
+    EXPECT_EQ(test::SnapshotLine(after[i]), test::SnapshotLine(now[i]));
+  }
+  // The example set has no character section: the character stays; and an item name that reads
+  // like a character line is a name, a character line that holds an item key is no item's.
+  const Plan before = CapturePlan(other.w);
+  other.open =
+      folder.Write("mixed.txt", "ITEM00_NAME=CAP_STAT_STR=5\nCHARACTER_NAME=ITEM01_NAME=x\n")
+          .string();
+  other.answer = "Discard";
+  other.w.mnuOpen.Press();
+  CharacterPlan expected = before.character;
+  expected.name = "ITEM01_NAME=x";
+  const Plan mixed = CapturePlan(other.w);
+  EXPECT_EQ(mixed.items[0].name + "|" + mixed.items[1].name, "CAP_STAT_STR=5|");
+  EXPECT_EQ(mixed.character, expected);
+  EXPECT_EQ(mixed.crafter_level, before.crafter_level);
+  other.open = ExampleSet().string();
+  other.w.mnuOpen.Press();
+  EXPECT_EQ(CapturePlan(other.w).character, expected);
+  EXPECT_EQ(CapturePlan(other.w).crafter_level, before.crafter_level);
   // Without a way to ask, a question is answered as cancelled: nothing is lost or written.
   MainForm bare(test::SampleDataFolder());
   bare.Form_Load();
-  bare.OpenItemSet(folder.path() / "crafted.txt");
-  const std::string saved = ReadWholeFile(folder.path() / "crafted.txt");
+  bare.OpenItemSet(file);
+  const std::string saved = ReadWholeFile(file);
   bare.window().cboAmount[0].UserTyped("8");  // not what an item set can say
   bare.window().cboAmount[0].UserCommit();
   EXPECT_FALSE(bare.mnuSave_Click());
-  EXPECT_EQ(ReadWholeFile(folder.path() / "crafted.txt"), saved);
+  EXPECT_EQ(ReadWholeFile(file), saved);
   bare.window().cmdExit.Press();
   EXPECT_TRUE(bare.window().loaded());
 }

@@ -78,6 +78,42 @@ TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
   }
 }
 
+// A set with a character section: the report reads it as the window does (the crafter level in
+// every overcharge, the caps, the display choice, equipped items only) and says each capped
+// total's cap, distance and state.
+TEST(Report, ReadsTheCharacterSectionAsTheWindowDoes) {
+  test::TempFolder folder;
+  const std::string file =
+      folder
+          .Write("caps.txt", ReadWholeFile(test::ExamplesFolder() / "full-set.txt") +
+                                 "[Character]\r\nCRAFTER_LEVEL=50\r\nCAP_STAT_STR=10\r\n"
+                                 "CAP_HITS=9999\r\nDISPLAY=Distance to Cap\r\nEQUIPPED_ONLY=1\r\n"
+                                 "CHARACTER_CLASS=Bard\r\n")
+          .string();
+  MainForm window(test::SampleDataFolder());
+  window.Form_Load();
+  window.OpenItemSet(file);
+  const Report shown = Collect(window.window(), {});
+  EXPECT_EQ(shown.character.crafter_level.text, "50");
+  EXPECT_EQ(shown.character.class_name.text, "Bard");
+  const PanelRow& str = shown.panels[0].rows[0];
+  EXPECT_EQ(str.cap, 10);
+  EXPECT_EQ(str.distance, str.value.text);  // shown as the distance itself
+  const PanelRow& hits = shown.panels[2].rows[0];
+  EXPECT_EQ(hits.cap, 9999);
+  EXPECT_EQ(hits.state, "");
+  const Outcome json = RunWith({"--format", "json", file});
+  std::ostringstream expected;
+  WriteJson(expected, shown);
+  EXPECT_EQ(json.out, expected.str());
+  EXPECT_NE(json.out.find("\"crafter_level\": \"50\""), std::string::npos);
+  EXPECT_NE(json.out.find("\"cap\": 10, \"distance\": \"" + str.distance + "\""),
+            std::string::npos);
+  const Outcome text = RunWith({file});
+  EXPECT_NE(text.out.find("cap 10, distance " + str.distance), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Distance to Cap; equipped items only"), std::string::npos);
+}
+
 TEST(Report, AgreesWithAWindowThatOpenedOtherSetsBeforeTheSameFile) {
   test::TempFolder folder;
   const std::string example = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
