@@ -1,6 +1,6 @@
 // Undo and redo on the core model: one gem choice and a whole import taken back and brought
-// again, what a player's choice costs with its step kept against the bare evaluation, and how
-// many bytes a step of the history holds.
+// again, what a player's choice costs with its step kept against the bare evaluation, what a cap
+// and the totals read against caps cost, and how many bytes a step of the history holds.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -88,6 +88,36 @@ void BM_Choice_EvaluationAlone(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Choice_EvaluationAlone)->Unit(benchmark::kMicrosecond);
+
+// A cap typed and committed in the program's model, in "Distance to Cap": the totals read
+// against every cap, the step kept.
+void BM_CapCommit_WithHistory(benchmark::State& state) {
+  const std::unique_ptr<gw::MainForm> form = OpenedForm();
+  gw::ui::MainWindow& w = form->window();
+  w.optCap.UserClick();
+  bool odd = false;
+  for (auto _ : state) {
+    odd = !odd;
+    w.txtStat[0].UserTyped(odd ? "75" : "88");
+    w.txtStat[0].UserCommit();
+  }
+}
+BENCHMARK(BM_CapCommit_WithHistory)->Unit(benchmark::kMicrosecond);
+
+// The totals' evaluation alone, every row capped and read as distance to cap: what a cap, the
+// display choice or the equipped-only rule sets off.
+void BM_Totals_AgainstCaps(benchmark::State& state) {
+  const std::unique_ptr<gw::MainForm> form = OpenedForm();
+  gw::ui::MainWindow& w = form->window();
+  for (size_t p = 0; p < gw::ui::kPanels.size(); ++p) {
+    for (gw::ui::TextBox& cap : w.Panel(p).texts)
+      cap.SetText("50");
+  }
+  w.optCap.UserClick();
+  for (auto _ : state)
+    form->calculator().DisplayTotal();
+}
+BENCHMARK(BM_Totals_AgainstCaps)->Unit(benchmark::kMicrosecond);
 
 // The heap a full history holds: a thousand steps over the example set, each naming an item
 // anew with a name too long to be kept inside the string itself.

@@ -697,3 +697,82 @@ TEST_F(ProgramTest, CtrlTabAndCtrlPageDownSwitchItemTabsWhereverTheFocusIs) {
 
 }  // namespace
 }  // namespace gw::qt
+
+namespace gw::qt {
+namespace {
+
+// Planning to caps as a player does: a cap typed into a row's box (only digits go in) and
+// "Distance to Cap" chosen: the row shows how far its total is, red over the cap and green at
+// it, and says so in words; "Count Equipped Items Only" leaves out what is not worn. Ctrl+Z takes
+// each step back.
+TEST_F(ProgramTest, CapsDistanceToCapAndEquippedItemsOnlyAsAPlayerUsesThem) {
+  Activate();
+  chosen_file = FullSet();
+  Find<QAction>("mnuOpen")->trigger();
+  QMainWindow* top = program.main_window();
+  auto* cap = Find<QLineEdit>("txtStat(0)");
+  auto* value = Find<QLabel>("lblStatVal(0)");
+  const QColor plain = value->palette().color(QPalette::WindowText);
+  ASSERT_EQ(value->text(), "88");
+  cap->setFocus();
+  cap->selectAll();
+  QTest::keyClicks(cap, "7x5");  // the letter is refused as it is typed
+  EXPECT_EQ(cap->text(), "75");
+  QTest::keyClick(cap, Qt::Key_Tab);
+  EXPECT_EQ(value->text(), "88");
+  EXPECT_EQ(value->palette().color(QPalette::WindowText), QColor(0xB0, 0x00, 0x00));
+  EXPECT_EQ(value->accessibleDescription(), "over cap by 13");
+  QTest::mouseClick(Find<QRadioButton>("optCap"), Qt::LeftButton);
+  EXPECT_EQ(value->text(), "-13");
+  EXPECT_EQ(value->accessibleName(), "STR 88, cap 75, over by 13");
+  EXPECT_EQ(Find<QLabel>("lblHitsVal")->text(), "");
+  EXPECT_EQ(Find<QLabel>("lblHitsVal")->accessibleName(), "Hits, no cap");
+  EXPECT_EQ(Find<QAction>("mnuUndo")->text(), "&Undo Distance to Cap");
+  cap->setFocus();
+  cap->selectAll();
+  QTest::keyClicks(cap, "88");
+  QTest::keyClick(cap, Qt::Key_Return);
+  EXPECT_EQ(value->text(), "0");
+  EXPECT_EQ(value->palette().color(QPalette::WindowText), QColor(0x00, 0x64, 0x00));
+  EXPECT_EQ(value->accessibleDescription(), "at cap");
+
+  // Equipped items only: the example's Spare, dropped and not worn, adds Blunt 8.
+  QTest::mouseClick(Find<QRadioButton>("optTotal"), Qt::LeftButton);
+  auto* blunt = Find<QLabel>("lblSkillVal(1)");
+  const int all = blunt->text().toInt();
+  auto* equipped_only = Find<QAction>("mnuEquippedOnly");
+  ASSERT_TRUE(equipped_only->isCheckable());
+  program.gate().Run([&] {  // every item but the spare worn
+    for (int k = 0; k < ui::kItemCount; ++k)
+      model().chkEquip[k].UserSetValue(k != 10);
+  });
+  equipped_only->trigger();
+  EXPECT_TRUE(equipped_only->isChecked());
+  EXPECT_EQ(blunt->text().toInt(), all - 8);
+  EXPECT_EQ(Find<QAction>("mnuUndo")->text(), "&Undo Count Equipped Items Only");
+
+  // Back step by step, the focus out of every box.
+  top->setFocus();
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(equipped_only->isChecked());
+  EXPECT_EQ(blunt->text().toInt(), all);
+  auto* undo = Find<QAction>("mnuUndo");
+  while (undo->text().endsWith(" Equipped"))
+    QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(undo->text().toStdString(), "&Undo Total Bonus");
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  auto shown = [&] {
+    return (cap->text() + "|" + value->text() + "|" + value->accessibleDescription()).toStdString();
+  };
+  EXPECT_EQ(shown(), "88|0|at cap");
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(shown(), "75|-13|over cap by 13");
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(shown(), "75|88|over cap by 13");
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(shown(), "0|88|");
+  EXPECT_EQ(value->palette().color(QPalette::WindowText), plain);
+}
+
+}  // namespace
+}  // namespace gw::qt
