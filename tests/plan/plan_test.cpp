@@ -414,9 +414,15 @@ TEST(SaveTest, AReplacedFileStaysWhatItWasAndAnyNameCanBeSaved) {
                                          ".gw-fresh1", ".gw-toolong", ".gw-ab-cd1", "keep.txt",
                                          ".gw-dir123"}));
 
-  // Read-only: asked before anything is written, by Save As and Save alike.
+  // Read-only: asked before anything is written, by Save As and Save alike. Only a file is: a
+  // folder or a name not there yet is no file to ask about.
   const fs::path read_only = folder.Write("read-only.txt", "old");
   fs::permissions(read_only, fs::perms::owner_read | fs::perms::group_read);
+  fs::create_directory(dir / "locked");
+  fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_TRUE(IsReadOnlyFile(read_only));
+  EXPECT_FALSE(IsReadOnlyFile(dir / "locked") || IsReadOnlyFile(dir / "missing.txt") ||
+               IsReadOnlyFile(owned));
   Desk desk;
   desk.w.cboItmQual[0].SetListIndex(1);
   desk.save_as = read_only.string();
