@@ -79,7 +79,10 @@ void ShowLabel(QLabel& w, const ui::Label& label) {
   if (!label.spoken_name().empty()) w.setAccessibleName(ToQString(label.spoken_name()));
   const QString description = ToQString(label.description());
   if (w.accessibleDescription() != description) w.setAccessibleDescription(description);
+  // Text on a background the layout fixes has a colour fixed against it too: the desktop's
+  // text colour (light on a dark desktop) would vanish on the grey.
   const QColor text = label.fore_color() ? ToColor(*label.fore_color())
+                      : label.back_color ? QColor(Qt::black)
                                          : QApplication::palette(&w).color(QPalette::WindowText);
   if (w.palette().color(QPalette::WindowText) == text) return;
   QPalette palette = w.palette();

@@ -772,6 +772,33 @@ TEST_F(ProgramTest, CapsDistanceToCapAndEquippedItemsOnlyAsAPlayerUsesThem) {
   QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(shown(), "0|88|");
   EXPECT_EQ(value->palette().color(QPalette::WindowText), plain);
+
+  // On a dark desktop the text of every label on a fixed background stays readable on it.
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::WindowText, Qt::white);
+  dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+  QApplication::setPalette(dark);
+  Program night(test::SampleDataFolder(), Hooks());
+  ASSERT_TRUE(night.Start());
+  qt::Find<QAction>(night.main_window(), "mnuOpen")->trigger();
+  auto luminance = [](const QColor& c) {
+    auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  int fixed = 0;
+  for (const QLabel* label : night.main_window()->findChildren<QLabel*>()) {
+    if (!label->autoFillBackground()) continue;
+    ++fixed;
+    const double text = luminance(label->palette().color(QPalette::WindowText));
+    const double back = luminance(label->palette().color(QPalette::Window));
+    EXPECT_GE((std::max(text, back) + 0.05) / (std::min(text, back) + 0.05), 4.5)
+        << label->objectName().toStdString();
+  }
+  EXPECT_GT(fixed, 40);  // those built so far: the panels and the shown item
+  QApplication::setPalette(light);
 }
 
 }  // namespace
