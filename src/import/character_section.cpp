@@ -121,10 +121,12 @@ std::optional<std::string> Set(CharacterSettings& s, const std::string& key, Fie
       break;
     }
     case Field::kDisplay:
-      if (value != "Total Bonus" && value != "Distance to Cap") {
-        return "display " + quoted + " is neither \"Total Bonus\" nor \"Distance to Cap\"";
+      if (const std::optional<int> choice = EntryOf(ui::kDisplayChoices, value)) {
+        s.distance_to_cap = *choice == 1;
+      } else {
+        return "display " + quoted + " is neither " + Quoted(std::string(ui::kDisplayChoices[0])) +
+               " nor " + Quoted(std::string(ui::kDisplayChoices[1]));
       }
-      s.distance_to_cap = value == "Distance to Cap";
       break;
     case Field::kEquippedOnly:
       if (value != "0" && value != "1") return key + " " + quoted + " is neither 0 nor 1";

@@ -65,7 +65,7 @@ void WriteCharacter(Lines& out, const Plan& plan) {
   out.Add(std::string(kCharacterLevelKey), c.level);
   out.Add(std::string(kCrafterNameKey), c.crafter_name);
   out.Add(std::string(kCrafterLevelKey), plan.crafter_level);
-  out.Add(std::string(kDisplayKey), c.distance_to_cap ? "Distance to Cap" : "Total Bonus");
+  out.Add(std::string(kDisplayKey), ui::kDisplayChoices[c.distance_to_cap]);
   out.Add(std::string(kEquippedOnlyKey), c.equipped_only ? "1" : "0");
   size_t at = 0;
   for (size_t p = 0; p < ui::kPanels.size(); ++p) {

@@ -100,9 +100,8 @@ class Comparison {
     Text(kWho, "Level", n.cboLevel, a.cboLevel);
     Text(kWho, "Crafter name", n.txtCName, a.txtCName);
     Text(kWho, "Crafter level", n.txtCLevel, a.txtCLevel);
-    Add(kWho, "Display", n.optCap, a.optCap, [](const ui::OptionButton& cap) {
-      return std::string(cap.Value() ? "Distance to Cap" : "Total Bonus");
-    });
+    Add(kWho, "Display", n.optCap, a.optCap,
+        [](const ui::OptionButton& cap) { return std::string(ui::kDisplayChoices[cap.Value()]); });
     Add(kWho, "Count Equipped Items Only", n.mnuEquippedOnly, a.mnuEquippedOnly,
         [](const ui::MenuItem& m) { return std::string(m.Checked() ? "yes" : "no"); });
     for (size_t p = 0; p < ui::kPanels.size(); ++p) {

@@ -192,9 +192,8 @@ void WriteText(std::ostream& out, const Report& report) {
   out << "\nCharacter: " << Quoted(Printable(c.name.text)) << ", class "
       << Quoted(Printable(c.class_name.text)) << ", level " << Quoted(Printable(c.level.text))
       << "; crafter " << Quoted(Printable(c.crafter_name.text)) << ", level "
-      << Quoted(Printable(c.crafter_level.text)) << "; "
-      << (c.distance_to_cap ? "Distance to Cap" : "Total Bonus") << "; "
-      << (c.equipped_only ? "equipped items only" : "every item") << "\n";
+      << Quoted(Printable(c.crafter_level.text)) << "; " << ui::kDisplayChoices[c.distance_to_cap]
+      << "; " << (c.equipped_only ? "equipped items only" : "every item") << "\n";
   for (const Panel& panel : report.panels) {
     for (const PanelRow& row : panel.rows) {
       out << PadRight(panel.name, panel_width) << "  "
@@ -229,7 +228,7 @@ void WriteJson(std::ostream& out, const Report& report) {
   field("    ", "level", c.level.text);
   field("    ", "crafter_name", c.crafter_name.text);
   field("    ", "crafter_level", c.crafter_level.text);
-  field("    ", "display", c.distance_to_cap ? "Distance to Cap" : "Total Bonus");
+  field("    ", "display", std::string(ui::kDisplayChoices[c.distance_to_cap]));
   out << "    \"equipped_only\": " << (c.equipped_only ? "true" : "false") << "\n  },\n";
   out << "  \"items\": [\n";
   for (size_t k = 0; k < report.items.size(); ++k) {

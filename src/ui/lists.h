@@ -44,6 +44,10 @@ inline constexpr std::array<std::string_view, 13> kClasses = {
 
 inline constexpr std::array<std::string_view, 4> kPriorities = {"-", "High", "Med.", "Low"};
 
+// How the panels show their totals: position 1 is the distance to each cap.
+inline constexpr std::array<std::string_view, 2> kDisplayChoices = {"Total Bonus",
+                                                                    "Distance to Cap"};
+
 inline constexpr std::array<std::string_view, 8> kStatRows = {"STR", "CON", "DEX", "QUI",
                                                               "INT", "PIE", "CHA", "EMP"};
 inline constexpr std::array<std::string_view, 9> kResistRows = {

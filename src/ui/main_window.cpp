@@ -163,8 +163,8 @@ void MainWindow::BuildTopStrip() {
     cboLevel.AddItem(std::to_string(level));
 
   Add(fraDisp, "fraDisp", nullptr, {3795, 75, 1740, 960}).caption = " Display Options ";
-  Add(optTotal, "optTotal", &fraDisp, {120, 270, 1500, kLabelHeight}).caption = "Total Bonus";
-  Add(optCap, "optCap", &fraDisp, {120, 570, 1500, kLabelHeight}).caption = "Distance to Cap";
+  Add(optTotal, "optTotal", &fraDisp, {120, 270, 1500, kLabelHeight}).caption = kDisplayChoices[0];
+  Add(optCap, "optCap", &fraDisp, {120, 570, 1500, kLabelHeight}).caption = kDisplayChoices[1];
   displayGroup.Add(optTotal);
   displayGroup.Add(optCap);
   optTotal.group = optCap.group = &displayGroup;
