@@ -140,6 +140,11 @@ TEST_F(ReadItemSetTest, CharacterLinesSetTheirFieldsAndRefuseWhatTheWindowCannot
   EXPECT_EQ(c.name, std::optional<std::string>(" Thane = of Dawn "));
   EXPECT_EQ(c.crafter_level, std::optional<std::string>("50.5"));
   EXPECT_EQ(c.level, std::nullopt);
+  // The keys are the file's: saved files rely on every one of them staying as it is.
+  EXPECT_EQ(CapKey(0, 0) + " " + CapKey(4, 5) + " " + PriorityKey(5, 7) + " " + CapKey(2, 0) + " " +
+                PriorityKey(5, 2) + " " + CapKey(3, 0),
+            "CAP_STAT_STR CAP_FOCUS_ARBOREAL PRIORITY_SKILL_L_WEAP CAP_HITS "
+            "PRIORITY_SKILL_CELT_DUAL CAP_POWER");
   EXPECT_EQ(c.settings, 9);
   EXPECT_EQ(r.settings, 10);
   EXPECT_EQ(Reasons(r),
