@@ -71,7 +71,6 @@ TEST(SaveTest, ASavedPlanOpensToTheSameWindowExceptWhatTheQuestionListed) {
     asked += !listed.empty();
 
     Desk reopened;
-    reopened.w.txtCLevel.SetText(desk.w.txtCLevel.Text());  // the crafter level is no item's
     reopened.open = file.string();
     reopened.w.mnuOpen.Press();
     // A file opens without a word, unless the question said what it cannot hold (an amount
