@@ -1,17 +1,22 @@
 #include "calc/cap_rule.h"
 
+#include <algorithm>
+
 #include "common/convert.h"
 #include "ui/main_window.h"
 
 namespace gw {
 
+bool IsCapText(std::string_view text) {
+  return text.size() <= static_cast<size_t>(ui::MainWindow::kCapDigits) &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 int CapOf(std::string_view text) {
-  if (text.empty() || text.size() > static_cast<size_t>(ui::MainWindow::kCapDigits)) return 0;
+  if (!IsCapText(text)) return 0;
   int cap = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return 0;
+  for (const char c : text)
     cap = cap * 10 + (c - '0');
-  }
   return cap;
 }
 

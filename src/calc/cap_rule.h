@@ -11,8 +11,9 @@
 
 namespace gw {
 
-// The cap a cap box's text sets: a whole number up to 9999; 0, an empty box or anything else is
-// no cap.
+// What a cap box holds: a whole number of up to four digits (0 to 9999), or nothing.
+bool IsCapText(std::string_view text);
+// The cap such a text sets; 0, an empty box or any other text is no cap.
 int CapOf(std::string_view text);
 
 struct TotalAgainstCap {

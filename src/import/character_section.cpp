@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "calc/cap_rule.h"
 #include "common/text.h"
 
 namespace gw {
@@ -31,11 +32,6 @@ std::string UpperKey(std::string_view text) {
   while (!key.empty() && key.back() == '_')
     key.pop_back();
   return key;
-}
-
-bool IsCap(std::string_view text) {
-  return text.size() <= static_cast<size_t>(ui::MainWindow::kCapDigits) &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -133,7 +129,7 @@ std::optional<std::string> Set(CharacterSettings& s, const std::string& key, Fie
       s.equipped_only = value == "1";
       break;
     case Field::kCap:
-      if (!IsCap(value)) return key + " " + quoted + " is not a whole number from 0 to 9999";
+      if (!IsCapText(value)) return key + " " + quoted + " is not a whole number from 0 to 9999";
       s.caps[of.row] = std::string(value);
       break;
     case Field::kPriority: {
