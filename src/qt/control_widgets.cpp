@@ -49,9 +49,12 @@ QLabel* MakeLabel(const ui::Label& label, QWidget* parent) {
   w->setTextFormat(Qt::PlainText);
   w->setAlignment(ToAlignment(label.alignment));
   if (label.back_color) {
+    // Text on a background the layout fixes has a colour fixed against it too: the desktop's
+    // text colour (light on a dark desktop) would vanish on the grey.
     w->setAutoFillBackground(true);
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, ToColor(*label.back_color));
+    palette.setColor(QPalette::WindowText, Qt::black);
     w->setPalette(palette);
   }
   return w;
@@ -79,8 +82,6 @@ void ShowLabel(QLabel& w, const ui::Label& label) {
   if (!label.spoken_name().empty()) w.setAccessibleName(ToQString(label.spoken_name()));
   const QString description = ToQString(label.description());
   if (w.accessibleDescription() != description) w.setAccessibleDescription(description);
-  // Text on a background the layout fixes has a colour fixed against it too: the desktop's
-  // text colour (light on a dark desktop) would vanish on the grey.
   const QColor text = label.fore_color() ? ToColor(*label.fore_color())
                       : label.back_color ? QColor(Qt::black)
                                          : QApplication::palette(&w).color(QPalette::WindowText);
