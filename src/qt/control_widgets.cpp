@@ -16,6 +16,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <map>
 
 #include "qt/qt_text.h"
 #include "qt/shaped_text.h"
@@ -187,9 +188,15 @@ QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
   auto* w = new QLineEdit(parent);
   if (const int digits = As<ui::TextBox>(c).max_digits; digits > 0) {
-    // What the model takes, refused as it is typed or pasted.
-    const QRegularExpression whole_number(QString("[0-9]{0,%1}").arg(digits));
-    w->setValidator(new QRegularExpressionValidator(whole_number, w));
+    // What the model takes, refused as it is typed or pasted. One validator serves every box of
+    // a length: the caps are fifty-three boxes built at start-up.
+    static std::map<int, QPointer<QValidator>> validators;
+    QPointer<QValidator>& validator = validators[digits];
+    if (validator == nullptr) {
+      const QRegularExpression whole_number(QString("[0-9]{0,%1}").arg(digits));
+      validator = new QRegularExpressionValidator(whole_number, qApp);
+    }
+    w->setValidator(validator);
   }
   connect(w, &QLineEdit::textEdited, this, [this, c](const QString& text) {
     gate_.Run([&] { As<ui::TextBox>(c).UserTyped(FromQString(text)); });
