@@ -84,6 +84,13 @@ class Calculator {
   };
 
  private:
+  // How an item's gems fit its capacity, as far as it is compared with one.
+  enum class Fit { kNotCompared, kFits, kOver, kImpossible, kUnknown };
+  // Shows how item `iItem`'s gems fit, in colour and words on its captions and as a mark on its
+  // tab: over by `over` points (it can be made up to 5), impossible, or a capacity unknown for
+  // the level `level`.
+  void ShowFit(int iItem, Fit fit, int over, std::string_view level);
+
   bool totals_deferred_ = false;
   bool items_deferred_ = false;
   ui::MainWindow& w_;

@@ -5,6 +5,7 @@
 
 #include "calc/calculator.h"
 #include "common/convert.h"
+#include "common/text.h"
 
 namespace gw {
 
@@ -16,6 +17,41 @@ constexpr float kImpossible = 99;
 constexpr const char* kNoImbuePoints = "Imbue Points: 00.0 / 00";
 
 }  // namespace
+
+void Calculator::ShowFit(int iItem, Fit fit, int over, std::string_view level) {
+  ui::Label& points = w_.lblImbPoint[iItem];
+  ui::Label& overcharge = w_.lblOverc[iItem];
+  const std::string by = std::to_string(over) + (over == 1 ? " point" : " points");
+  ui::TabMark mark;
+  switch (fit) {
+    case Fit::kOver:
+      mark = {ui::TabMark::Shape::Triangle, ui::MainWindow::kWarningAmber,
+              "over capacity by " + by + ": can be made, with an overcharge"};
+      break;
+    case Fit::kImpossible:
+      mark = {ui::TabMark::Shape::Cross, ui::MainWindow::kWarningRed,
+              "impossible: over capacity by " + by};
+      break;
+    case Fit::kUnknown:
+      mark = {ui::TabMark::Shape::Ring, ui::MainWindow::kWarningAmber,
+              "capacity unknown: no capacity for item level " + std::string(level)};
+      break;
+    case Fit::kNotCompared:
+    case Fit::kFits:
+      break;
+  }
+  const bool over_capacity = fit == Fit::kOver || fit == Fit::kImpossible;
+  points.SetForeColor(over_capacity          ? std::optional(ui::MainWindow::kWarningRed)
+                      : fit == Fit::kUnknown ? std::optional(ui::MainWindow::kWarningAmber)
+                                             : std::nullopt);
+  points.SetSpoken("", over_capacity          ? "over capacity by " + by
+                       : fit == Fit::kUnknown ? "capacity unknown"
+                                              : "");
+  const bool impossible = fit == Fit::kImpossible;
+  overcharge.SetForeColor(impossible ? std::optional(ui::MainWindow::kWarningRed) : std::nullopt);
+  overcharge.SetSpoken("", impossible ? "impossible" : "");
+  w_.SSTab1.SetMark(iItem, std::move(mark));
+}
 
 void Calculator::DisplayItem(int iItem) {
   const int k = iItem;
@@ -45,20 +81,26 @@ void Calculator::DisplayItem(int iItem) {
   // The item level as the capacity lookup reads it; nothing when the text does not fit 16 bits.
   const std::optional<int16_t> level = TryToInt16(ParseNumber(w_.txtItmlevel[k].Text()));
   float overcharge = 0;
+  Fit fit = Fit::kNotCompared;
+  int over = 0;  // whole points over the capacity
   if (w_.optCraft[k].Value() && quality != -1 && level != 0) {
     const std::string points = "Imbue Points: " + FormatNumber(sum, "#0.0") + " / ";
     if (level && *level >= 1 && *level <= kMaxItemLevel) {
       const uint8_t capacity = ref_.ImbuePointTable(*level, quality);
       w_.lblImbPoint[k].SetCaption(points + FormatNumber(capacity, "##"));
       overcharge = std::max(std::floor(sum - static_cast<float>(capacity)), 0.0f);
+      over = static_cast<int>(overcharge);
+      fit = overcharge == 0 ? Fit::kFits : overcharge > 5 ? Fit::kImpossible : Fit::kOver;
       if (overcharge > 5) overcharge = kImpossible;
     } else {
       // No capacity row for this level: the points are shown, the capacity is unknown.
       w_.lblImbPoint[k].SetCaption(points + "??");
+      fit = Fit::kUnknown;
     }
   } else {
     w_.lblImbPoint[k].SetCaption(kNoImbuePoints);
   }
+  ShowFit(k, fit, over, Trim(w_.txtItmlevel[k].Text()));
 
   if (overcharge == kImpossible) {
     w_.lblOverc[k].SetCaption("Overcharge: IMPOS.");

@@ -33,6 +33,20 @@ QColor ToColor(ui::Color rgb) {
   return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+TabButton::Mark ToTabMark(ui::TabMark::Shape shape) {
+  switch (shape) {
+    case ui::TabMark::Shape::Triangle:
+      return TabButton::Mark::Triangle;
+    case ui::TabMark::Shape::Cross:
+      return TabButton::Mark::Cross;
+    case ui::TabMark::Shape::Ring:
+      return TabButton::Mark::Ring;
+    case ui::TabMark::Shape::None:
+      break;
+  }
+  return TabButton::Mark::None;
+}
+
 Qt::Alignment ToAlignment(ui::Alignment alignment) {
   switch (alignment) {
     case ui::Alignment::Center:
@@ -415,7 +429,13 @@ void WindowView::ShowPictureBox(Binding& b) {
 }
 
 void WindowView::ShowTabContainer(Binding& b) {
-  const int tab = As<ui::TabContainer>(b.control).Tab();
+  const auto& tabs = As<ui::TabContainer>(b.control);
+  for (int i = 0; i < b.tabs->count(); ++i) {
+    const ui::TabMark& mark = tabs.Mark(i);
+    b.tabs->button(i)->SetMark(ToTabMark(mark.shape), ToColor(mark.color),
+                               ToQString(mark.description));
+  }
+  const int tab = tabs.Tab();
   b.tabs->SetCurrent(tab);  // first: its tab leads the keyboard order of the page built now
   BuildPage(*b.control, tab);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPolygonF>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -25,6 +26,14 @@ int TabButton::NaturalWidth() const {
   return CaptionAdvance(font(), text()) + 2 * kPadding;
 }
 
+void TabButton::SetMark(Mark mark, const QColor& color, const QString& description) {
+  if (accessibleDescription() != description) setAccessibleDescription(description);
+  if (mark == mark_ && color == mark_color_) return;
+  mark_ = mark;
+  mark_color_ = color;
+  update();
+}
+
 void TabButton::paintEvent(QPaintEvent*) {
   // The style draws the tab's shape; the caption is drawn here, centred with a small padding,
   // because the styles' own tab margins are too wide for eight tabs beside the buttons.
@@ -37,6 +46,28 @@ void TabButton::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_TabBarTabShape, option);
   painter.drawItemText(rect(), Qt::AlignCenter | Qt::TextSingleLine, palette(), isEnabled(), text(),
                        QPalette::WindowText);
+  if (mark_ != Mark::None) {
+    // A small shape in the top left corner, within the padding the caption leaves free.
+    const QRectF corner(1.5, 2.5, kPadding - 1, kPadding - 1);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(mark_color_, 1.5));
+    painter.setBrush(mark_ == Mark::Triangle ? QBrush(mark_color_) : Qt::NoBrush);
+    switch (mark_) {
+      case Mark::Triangle:
+        painter.drawPolygon(QPolygonF({QPointF(corner.center().x(), corner.top()),
+                                       corner.bottomRight(), corner.bottomLeft()}));
+        break;
+      case Mark::Cross:
+        painter.drawLine(corner.topLeft(), corner.bottomRight());
+        painter.drawLine(corner.topRight(), corner.bottomLeft());
+        break;
+      case Mark::Ring:
+        painter.drawEllipse(corner);
+        break;
+      case Mark::None:
+        break;
+    }
+  }
   if (hasFocus()) {
     QStyleOptionFocusRect focus;
     focus.initFrom(this);

@@ -23,6 +23,10 @@ class TabButton : public QAbstractButton {
   static constexpr int kPadding = 6;
   // The width that shows the whole caption.
   int NaturalWidth() const;
+  // A warning drawn in the corner beside the caption, which takes no room from it, and said as
+  // the tab's accessible description.
+  enum class Mark { None, Triangle, Cross, Ring };
+  void SetMark(Mark mark, const QColor& color, const QString& description);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,6 +35,8 @@ class TabButton : public QAbstractButton {
  private:
   TabStrip* strip_;
   int index_;
+  Mark mark_ = Mark::None;
+  QColor mark_color_;
 };
 
 class TabStrip : public QWidget {

@@ -230,6 +230,23 @@ void TabContainer::SetTab(int tab) {
   if (Click) Click(static_cast<int16_t>(previous));
 }
 
+const TabMark& TabContainer::Mark(int tab) const {
+  static const TabMark kNone;
+  return tab >= 0 && tab < static_cast<int>(marks_.size()) ? marks_[static_cast<size_t>(tab)]
+                                                           : kNone;
+}
+
+void TabContainer::SetMark(int tab, TabMark mark) {
+  if (tab < 0 || tab >= static_cast<int>(captions.size())) {
+    throw RuntimeError(ErrorKind::InvalidArgument,
+                       name() + ": tab " + std::to_string(tab) + " does not exist");
+  }
+  if (Mark(tab) == mark) return;
+  if (marks_.size() < captions.size()) marks_.resize(captions.size());
+  marks_[static_cast<size_t>(tab)] = std::move(mark);
+  Changed();
+}
+
 void ListBox::AddItem(std::string text) {
   items_.push_back(std::move(text));
   Changed();

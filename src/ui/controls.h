@@ -244,9 +244,22 @@ class VScrollBar : public Control {
   int large_change_ = 1;
 };
 
+// A warning on a tab: a small shape in a colour beside the caption, and the words a screen reader
+// says for it. No shape: no warning.
+struct TabMark {
+  enum class Shape { None, Triangle, Cross, Ring };
+  Shape shape = Shape::None;
+  Color color = 0;
+  std::string description;
+  bool operator==(const TabMark&) const = default;
+};
+
 class TabContainer : public Control {
  public:
   TabContainer() : Control(ControlKind::TabContainer) {}
+  const TabMark& Mark(int tab) const;
+  // A tab that does not exist is InvalidArgument.
+  void SetMark(int tab, TabMark mark);
   std::vector<std::string> captions;
   // The first `tabs_per_row` tabs form the row next to the pages, the rest the row above it.
   int tabs_per_row = 0;
@@ -264,6 +277,7 @@ class TabContainer : public Control {
 
  private:
   int tab_ = 0;
+  std::vector<TabMark> marks_;  // by tab; missing: no mark
 };
 
 class ListBox : public Control {

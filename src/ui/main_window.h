@@ -23,6 +23,10 @@ class MainWindow : public Window {
   // A total at its cap and one over it: each at least 4.5:1 against the grey.
   static constexpr Color kAtCapGreen = 0x006400;
   static constexpr Color kOverCapRed = 0xB00000;
+  // An item that cannot be made as planned, and one whose capacity is not known: each at least
+  // 4.5:1 against the grey.
+  static constexpr Color kWarningRed = kOverCapRed;
+  static constexpr Color kWarningAmber = 0x7A4F00;
   // The most digits a cap takes (0 to 9999).
   static constexpr int kCapDigits = 4;
   // Border of the scrolling viewports, each side, in twips.

@@ -51,6 +51,21 @@ class Evaluation : public ::testing::Test {
       ChooseGem(ui::GemSlot(k, g), ui::kResist,
                 std::ranges::find(kValues, values[g]) - kValues.begin());
   }
+  // What warns of item k: its tab's mark, then the words and colours of its imbue points and
+  // overcharge ("red: over capacity by 2 points"); "-" for none.
+  std::string Warning(int k) {
+    auto said = [](const ui::Label& label) {
+      if (label.description().empty()) return std::string("-");
+      const bool red = label.fore_color() == ui::MainWindow::kWarningRed;
+      return std::string(red ? "red: " : "amber: ") + label.description();
+    };
+    const ui::TabMark& mark = w.SSTab1.Mark(k);
+    const char* shapes[] = {"", "triangle", "cross", "ring"};
+    return (mark.description.empty()
+                ? "-"
+                : shapes[static_cast<int>(mark.shape)] + std::string(" ") + mark.description) +
+           " | " + said(w.lblImbPoint[k]) + " | " + said(w.lblOverc[k]);
+  }
   // The point captions of item k's gems, then its imbue and overcharge captions.
   std::string Item(int k) {
     std::string text;
@@ -204,6 +219,23 @@ TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOver
     Gems(0, gems);
     EXPECT_EQ(Item(0), item);
   }
+  // What warns of it: nothing up to the capacity, a mark over it, and words with each colour.
+  const std::pair<std::array<int, 4>, const char*> warnings[] = {
+      {{10, 1, 0, 0}, "- | - | -"},  // half a point over: no overcharge
+      {{10, 2, 1, 0},
+       "triangle over capacity by 1 point: can be made, with an overcharge | red: over capacity "
+       "by 1 point | -"},
+      {{13, 2, 2, 1},
+       "triangle over capacity by 5 points: can be made, with an overcharge | red: over capacity "
+       "by 5 points | -"},
+      {{13, 2, 2, 2},
+       "cross impossible: over capacity by 6 points | red: over capacity by 6 points | red: "
+       "impossible"},
+      {{0, 0, 0, 0}, "- | - | -"}};
+  for (auto [gems, warning] : warnings) {
+    Gems(0, gems);
+    EXPECT_EQ(Warning(0), warning);
+  }
 }
 
 TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacityTheOthersShowNone) {
@@ -221,7 +253,9 @@ TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacityTheOther
       {"99999", none, 2, true},
       {"52 1", "Imbue Points: 12.0 /  | Overcharge: IMPOS.", 2, false},  // capacity 0
       {"53 -1 40000 1e999 -32769", "Imbue Points: 12.0 / ?? | Overcharge: none", 2, false}};
-  for (const auto& c : cases) {
+  const bool unknown[] = {false, false, false, false, false, true};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
     if (c.quality >= 0) w.cboItmQual[0].SetListIndex(c.quality);
     (c.dropped ? w.optDropped[0] : w.optCraft[0]).SetValue(true);
     std::istringstream levels(c.levels);
@@ -230,6 +264,13 @@ TEST_F(Evaluation, OnlyACraftedItemWithAQualityAndALevelShowsItsCapacityTheOther
       w.lblImbPoint[0].SetCaption("stale");
       calc.DisplayItem(0);
       EXPECT_EQ(Item(0), "10 1 1 0 | " + std::string(c.imbue_and_overcharge)) << level;
+      // Only a capacity unknown for the level is marked; an item not compared is not.
+      if (unknown[i]) {
+        EXPECT_EQ(Warning(0), "ring capacity unknown: no capacity for item level " + level +
+                                  " | amber: capacity unknown | -");
+      } else if (c.imbue_and_overcharge == none) {
+        EXPECT_EQ(Warning(0), "- | - | -") << level;
+      }
     }
   }
 }
@@ -336,7 +377,8 @@ TEST(CapRule, DistanceColourAndWordsAtUnderAndOverTheCapAndWithoutOne) {
       EXPECT_EQ(shown.spoken_name, cap > 0 ? std::string(row.spoken) : uncapped);
     }
   }
-  for (const ui::Color color : {ui::MainWindow::kAtCapGreen, ui::MainWindow::kOverCapRed})
+  for (const ui::Color color :
+       {ui::MainWindow::kAtCapGreen, ui::MainWindow::kOverCapRed, ui::MainWindow::kWarningAmber})
     EXPECT_GE(Contrast(color, ui::MainWindow::kValueGrey), 4.5) << color;
 }
 

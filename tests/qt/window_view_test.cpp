@@ -801,5 +801,31 @@ TEST_F(ProgramTest, CapsDistanceToCapAndEquippedItemsOnlyAsAPlayerUsesThem) {
   QApplication::setPalette(light);
 }
 
+// An item that cannot be made warns on its tab and in its captions, in colour and in words, and
+// the warning goes with the change that caused it.
+TEST_F(ProgramTest, AnImpossibleItemIsMarkedOnItsTabAndInItsCaptionsUntilUndone) {
+  Activate();
+  chosen_file = FullSet();
+  Find<QAction>("mnuOpen")->trigger();
+  auto* chest = Find<TabButton>("SSTab1 tab 0");
+  auto* overcharge = Find<QLabel>("lblOverc(0)");
+  // The example's chest is 3 points over its capacity: it can be made, with an overcharge.
+  const QString made = chest->accessibleDescription();
+  ASSERT_EQ(made.toStdString(), "over capacity by 3 points: can be made, with an overcharge");
+  auto* quality = Find<QComboBox>("cboItmQual(0)");
+  quality->setFocus();
+  QTest::keyClick(quality, Qt::Key_Home);  // 94%
+  ASSERT_EQ(overcharge->text(), "Overcharge: IMPOS.");
+  EXPECT_TRUE(chest->accessibleDescription().startsWith("impossible: over capacity by"));
+  EXPECT_EQ(overcharge->accessibleDescription(), "impossible");
+  EXPECT_EQ(overcharge->palette().color(QPalette::WindowText), QColor(0xB0, 0x00, 0x00));
+  EXPECT_EQ(Find<QLabel>("lblImbPoint(0)")->palette().color(QPalette::WindowText),
+            QColor(0xB0, 0x00, 0x00));
+  QTest::keyClick(program.main_window(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_NE(overcharge->text(), "Overcharge: IMPOS.");
+  EXPECT_EQ(chest->accessibleDescription(), made);
+  EXPECT_EQ(overcharge->accessibleDescription(), "");
+}
+
 }  // namespace
 }  // namespace gw::qt
