@@ -22,13 +22,15 @@ int CapOf(std::string_view text) {
 
 TotalAgainstCap ReadAgainstCap(std::string_view row, double total, int cap, bool distance) {
   TotalAgainstCap shown;
-  const std::string name(row);
-  const std::string total_text = NumberToText(total);
-  if (cap <= 0) {
-    shown.caption = distance ? std::string() : total_text;
-    if (distance) shown.spoken_name = name + ", no cap";
+  if (cap <= 0) {  // most rows: the total, or nothing to show and "no cap" to say
+    if (distance) {
+      shown.spoken_name = std::string(row) + ", no cap";
+    } else {
+      shown.caption = NumberToText(total);
+    }
     return shown;
   }
+  const std::string total_text = NumberToText(total);
   shown.caption = distance ? NumberToText(cap - total) : total_text;
   std::string state;
   if (total == cap) {
@@ -42,7 +44,8 @@ TotalAgainstCap ReadAgainstCap(std::string_view row, double total, int cap, bool
   } else {
     state = NumberToText(cap - total) + " to go";
   }
-  shown.spoken_name = name + " " + total_text + ", cap " + std::to_string(cap) + ", " + state;
+  shown.spoken_name =
+      std::string(row) + " " + total_text + ", cap " + std::to_string(cap) + ", " + state;
   return shown;
 }
 

@@ -21,35 +21,32 @@ constexpr const char* kNoImbuePoints = "Imbue Points: 00.0 / 00";
 void Calculator::ShowFit(int iItem, Fit fit, int over, std::string_view level) {
   ui::Label& points = w_.lblImbPoint[iItem];
   ui::Label& overcharge = w_.lblOverc[iItem];
-  const std::string by = std::to_string(over) + (over == 1 ? " point" : " points");
-  ui::TabMark mark;
-  switch (fit) {
-    case Fit::kOver:
-      mark = {ui::TabMark::Shape::Triangle, ui::MainWindow::kWarningAmber,
-              "over capacity by " + by + ": can be made, with an overcharge"};
-      break;
-    case Fit::kImpossible:
-      mark = {ui::TabMark::Shape::Cross, ui::MainWindow::kWarningRed,
-              "impossible: over capacity by " + by};
-      break;
-    case Fit::kUnknown:
-      mark = {ui::TabMark::Shape::Ring, ui::MainWindow::kWarningAmber,
-              "capacity unknown: no capacity for item level " + std::string(level)};
-      break;
-    case Fit::kNotCompared:
-    case Fit::kFits:
-      break;
+  if (fit == Fit::kFits || fit == Fit::kNotCompared) {  // most items: nothing to warn of
+    points.SetForeColor(std::nullopt);
+    points.SetSpoken({}, {});
+    overcharge.SetForeColor(std::nullopt);
+    overcharge.SetSpoken({}, {});
+    w_.SSTab1.SetMark(iItem, {});
+    return;
   }
-  const bool over_capacity = fit == Fit::kOver || fit == Fit::kImpossible;
-  points.SetForeColor(over_capacity          ? std::optional(ui::MainWindow::kWarningRed)
-                      : fit == Fit::kUnknown ? std::optional(ui::MainWindow::kWarningAmber)
-                                             : std::nullopt);
-  points.SetSpoken("", over_capacity          ? "over capacity by " + by
-                       : fit == Fit::kUnknown ? "capacity unknown"
-                                              : "");
+  const std::string by = std::to_string(over) + (over == 1 ? " point" : " points");
+  const bool unknown = fit == Fit::kUnknown;
+  ui::TabMark mark;
+  if (unknown) {
+    mark = {ui::TabMark::Shape::Ring, ui::MainWindow::kWarningAmber,
+            "capacity unknown: no capacity for item level " + std::string(level)};
+  } else if (fit == Fit::kImpossible) {
+    mark = {ui::TabMark::Shape::Cross, ui::MainWindow::kWarningRed,
+            "impossible: over capacity by " + by};
+  } else {
+    mark = {ui::TabMark::Shape::Triangle, ui::MainWindow::kWarningAmber,
+            "over capacity by " + by + ": can be made, with an overcharge"};
+  }
+  points.SetForeColor(unknown ? ui::MainWindow::kWarningAmber : ui::MainWindow::kWarningRed);
+  points.SetSpoken({}, unknown ? "capacity unknown" : "over capacity by " + by);
   const bool impossible = fit == Fit::kImpossible;
   overcharge.SetForeColor(impossible ? std::optional(ui::MainWindow::kWarningRed) : std::nullopt);
-  overcharge.SetSpoken("", impossible ? "impossible" : "");
+  overcharge.SetSpoken({}, impossible ? "impossible" : "");
   w_.SSTab1.SetMark(iItem, std::move(mark));
 }
 

@@ -1,6 +1,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "calc/calculator.h"
 #include "calc/cap_rule.h"
@@ -56,13 +57,13 @@ void Calculator::DisplayTotal() {
     const ui::Panel& panel = ui::kPanels[p];
     const ui::MainWindow::PanelControls<false> controls = w_.Panel(p);
     for (size_t row = 0; row < panel.rows.size(); ++row) {
-      const TotalAgainstCap shown =
+      TotalAgainstCap shown =
           ReadAgainstCap(panel.rows[row], total[static_cast<size_t>(panel.type)][row],
                          CapOf(controls.texts[row].Text()), distance);
       ui::Label& value = controls.values[row];
-      value.SetCaption(shown.caption);
+      value.SetCaption(std::move(shown.caption));
       value.SetForeColor(shown.fore_color);
-      value.SetSpoken(shown.spoken_name, shown.description);
+      value.SetSpoken(std::move(shown.spoken_name), std::move(shown.description));
     }
   }
 }

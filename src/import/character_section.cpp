@@ -149,7 +149,11 @@ CharacterSettings ReadCharacter(std::string_view text, ImportProblems& problems)
   LineReader lines(text);
   std::string_view line;
   while (lines.Next(line)) {
-    if (line.substr(0, 4) == "ITEM") continue;  // most lines, and never the character's
+    // Item lines are most lines, and every key of the section begins with one of these.
+    if (line.empty() || std::string_view("CDEP").find(line.front()) == std::string_view::npos ||
+        line.substr(0, 4) == "ITEM") {
+      continue;
+    }
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
     const std::string key(line.substr(0, equals));
