@@ -201,9 +201,10 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
 QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
   auto* w = new QLineEdit(parent);
-  if (const int digits = As<ui::TextBox>(c).max_digits; digits > 0) {
-    // What the model takes, refused as it is typed or pasted. One validator serves every box of
-    // a length: the caps are fifty-three boxes built at start-up.
+  if (const int digits = As<ui::TextBox>(c).MaxDigits(); digits > 0) {
+    // Digits only, refused as they are typed or pasted; the model refuses a number past its
+    // largest, and the box shows what it kept. One validator serves every box of a length: the
+    // caps are fifty-three boxes built at start-up.
     static std::map<int, QPointer<QValidator>> validators;
     QPointer<QValidator>& validator = validators[digits];
     if (validator == nullptr) {
@@ -221,7 +222,8 @@ QWidget* WindowView::MakeTextBox(Binding& b, QWidget* parent) {
   connect(w, &QLineEdit::textChanged, this, [this, c](const QString& text) {
     auto& box = As<ui::TextBox>(c);
     const std::string now = FromQString(text);
-    if (now == box.Text()) return;
+    // Typing the model refused (a level past 255) is still on its way back to the box: no text.
+    if (now == box.Text() || !box.Accepts(now)) return;
     gate_.Run([&] {
       box.UserTyped(now);
       box.UserCommit();

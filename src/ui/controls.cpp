@@ -26,15 +26,27 @@ void Label::SetSpoken(std::string name, std::string description) {
   Changed();
 }
 
+int TextBox::MaxDigits() const {
+  return max_number ? static_cast<int>(std::to_string(*max_number).size()) : 0;
+}
+
 bool TextBox::Accepts(std::string_view text) const {
-  if (max_digits <= 0) return true;
-  return text.size() <= static_cast<size_t>(max_digits) &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!max_number) return true;
+  if (text.size() > static_cast<size_t>(MaxDigits()) ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
+  int value = 0;
+  for (const char c : text)
+    value = value * 10 + (c - '0');
+  return value <= *max_number;
 }
 
 void TextBox::SetText(std::string text) {
   committed_ = text;
-  UserTyped(std::move(text));
+  if (text == text_) return;
+  text_ = std::move(text);
+  Changed();
 }
 
 void TextBox::UserTyped(std::string text) {

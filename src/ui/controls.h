@@ -58,10 +58,13 @@ class TextBox : public Control {
   // Typing that has not been committed yet.
   bool HasUncommittedTyping() const { return text_ != committed_; }
   Handler Commit;
-  // More than 0: the box takes only a whole number of up to that many digits (or nothing);
-  // typing or pasting anything else is refused and the text stays as it was.
-  int max_digits = 0;
+  // When set, the box takes only a whole number from 0 to `max_number` (or nothing): typing or
+  // pasting anything else is refused and the text stays as it was. Text from code is not held to
+  // it.
+  std::optional<int> max_number;
   bool Accepts(std::string_view text) const;
+  // How many digits `max_number` has; 0 without one.
+  int MaxDigits() const;
 
  private:
   std::string text_;

@@ -229,7 +229,7 @@ void MainWindow::BuildPanelRows(size_t p, Control& container) {
         Add(panel.texts[i], name(2), &container, {c.text_left, top + 15, 495, kTextHeight});
     text.SetText("0");
     text.accessible_name = caption + " cap";
-    text.max_digits = kCapDigits;
+    text.max_number = kMaxCap;
     ComboBox& priority =
         Add(panel.priorities[i], name(3), &container, {c.priority_left, top, 720, kComboHeight});
     FillList(priority, kPriorities);
@@ -302,6 +302,7 @@ void MainWindow::BuildItemFields(int k, Frame& frame) {
   text(txtItemName[k], "txtItemName", {3285, 270, 3660, kTextHeight}, "", "Item Name");
   caption(lblItmlevel[k], "lblItmlevel", {240, 600, 885, kLabelHeight}, "Item Level:");
   text(txtItmlevel[k], "txtItmlevel", {1215, 585, 495, kTextHeight}, "0", "Item Level");
+  txtItmlevel[k].max_number = kMaxTypedItemLevel;
   caption(lblAF[k], "lblAF", {2415, 630, 735, kLabelHeight}, "AF/DPS:");
   text(txtAF[k], "txtAF", {3285, 585, 555, kTextHeight}, "0", "AF/DPS");
   caption(lblSpeed[k], "lblSpeed", {3960, 630, 735, kLabelHeight}, "Speed:");

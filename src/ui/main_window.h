@@ -27,8 +27,11 @@ class MainWindow : public Window {
   // 4.5:1 against the grey.
   static constexpr Color kWarningRed = kOverCapRed;
   static constexpr Color kWarningAmber = 0x7A4F00;
-  // The most digits a cap takes (0 to 9999).
+  // The most digits a cap takes (0 to 9999), and the largest cap.
   static constexpr int kCapDigits = 4;
+  static constexpr int kMaxCap = 9999;
+  // The largest item level a player may type: what an item set can hold.
+  static constexpr int kMaxTypedItemLevel = 255;
   // Border of the scrolling viewports, each side, in twips.
   static constexpr int kViewportBorder = 30;
 

@@ -130,12 +130,14 @@ TEST(SaveTest, WhatAFileCannotHoldIsListedOnceBeforeAnythingIsWritten) {
          w.cboAmount[1].UserCommit();
        },
        "Chest, Gem 2 amount: \"8 (typed)\" now, \"1\" after opening"},
-      {"item level that is no number",
+      {"item level written with a leading zero (a word or past 255 is refused as typed)",
        [](ui::MainWindow& w) {
-         w.txtItmlevel[2].UserTyped("fifty");
+         for (const char* refused : {"fifty", "256", "-1", "5 "})
+           w.txtItmlevel[2].UserTyped(refused);
+         w.txtItmlevel[2].UserTyped("051");
          w.txtItmlevel[2].UserCommit();
        },
-       "Head, Item Level: \"fifty\" now, \"0\" after opening"},
+       "Head, Item Level: \"051\" now, \"51\" after opening"},
       {"AF/DPS out of range",
        [](ui::MainWindow& w) {
          w.txtAF[3].UserTyped("1e40");

@@ -823,6 +823,15 @@ TEST_F(ProgramTest, AnImpossibleItemIsMarkedOnItsTabAndInItsCaptionsUntilUndone)
             QColor(0xB0, 0x00, 0x00));
   QTest::keyClick(program.main_window(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_NE(overcharge->text(), "Overcharge: IMPOS.");
+  // The item level takes whole numbers up to 255 only, refused as they are typed.
+  auto* level = Find<QLineEdit>("txtItmlevel(0)");
+  level->setFocus();
+  level->selectAll();
+  QTest::keyClicks(level, "4x9");
+  EXPECT_EQ(level->text().toStdString(), "49");
+  level->selectAll();
+  QTest::keyClicks(level, "300");
+  EXPECT_EQ(level->text().toStdString() + "|" + model().txtItmlevel[0].Text(), "30|30");
   EXPECT_EQ(chest->accessibleDescription(), made);
   EXPECT_EQ(overcharge->accessibleDescription(), "");
 }
