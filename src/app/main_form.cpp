@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/explanations.h"
 #include "common/convert.h"
 #include "common/file_write.h"
 #include "common/text.h"
@@ -44,6 +45,7 @@ void MainForm::Form_Load() {
   w.SkillScrollRange = SizeScrollBar(w.MainPictureSki, w.ScrollPictureSki, w.VScrollSki);
   InitData(data_folder_, *reference_);
   InitConst(constants_);
+  ExplainCaptions(w, constants_);
   w.ImportInProgress = false;
   SSTab1_Click(0);
   ClearItem();

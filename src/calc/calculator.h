@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "calc/explanations.h"
 #include "data/constant_tables.h"
 #include "data/reference_tables.h"
 #include "ui/main_window.h"
@@ -50,6 +51,10 @@ class Calculator {
   void AssignEffect(int iGemNo, std::string_view sGemType);
 
   void DisplayGem(int iGem);
+  // A crafted item's gem whose amount is typed, not chosen, and names no entry of its list: no
+  // gem of that amount is made, so it has no price, name or points. (A dropped item's gems are
+  // entered by amount, and an empty text is a gem with nothing chosen yet.)
+  bool NoGemOfAmount(int iGem) const;
   // The item's cost: the sum of what its four gem cost labels show.
   void DisplayItemCost(int iItem);
   void DisplayItem(int iItem);
@@ -84,12 +89,13 @@ class Calculator {
   };
 
  private:
-  // How an item's gems fit its capacity, as far as it is compared with one.
-  enum class Fit { kNotCompared, kFits, kOver, kImpossible, kUnknown };
-  // Shows how item `iItem`'s gems fit, in colour and words on its captions and as a mark on its
-  // tab: over by `over` points (it can be made up to 5), impossible, or a capacity unknown for
-  // the level `level`.
-  void ShowFit(int iItem, Fit fit, int over, std::string_view level);
+  // Shows how item `iItem`'s gems fit its capacity, in colour and words on its captions and as a
+  // mark on its tab: over it (an item can be made up to 5 points over), impossible, or unknown,
+  // for the capacity or a gem; and what its imbue points and overcharge mean, in their tooltips.
+  void ShowFit(int iItem, const FitFacts& fit);
+  // On a crafted item, a typed amount that is a whole number its list holds is that entry: it
+  // is chosen, through the list's handler. True when it was.
+  bool ChooseTypedAmount(int iGemNo);
 
   bool totals_deferred_ = false;
   bool items_deferred_ = false;

@@ -5,6 +5,7 @@
 
 #include "calc/calculator.h"
 #include "calc/gem_price.h"
+#include "common/text.h"
 
 namespace gw {
 
@@ -12,6 +13,8 @@ namespace {
 
 // What a gem slot shows when it holds no priced gem.
 constexpr const char* kNoPrice = " 0g 0s 0c";
+// The name of a crafted gem whose typed amount no gem level gives.
+constexpr const char* kNoGemOfAmount = "no crafted gem of this amount";
 
 }  // namespace
 
@@ -28,6 +31,11 @@ void Calculator::DisplayGem(int iGem) {
     // unused holds none. Nothing to price or name.
     w_.lblGemCost[iGem].SetCaption(kNoPrice);
     w_.lblGemName[iGem].SetCaption("");
+  } else if (NoGemOfAmount(iGem)) {
+    // Priced as the level-1 gem it is not, it would contradict the totals, which count the
+    // typed amount.
+    w_.lblGemCost[iGem].SetCaption(kUnknownPrice);
+    w_.lblGemName[iGem].SetCaption(kNoGemOfAmount);
   } else {
     const std::optional<float> price =
         GemPrice(ref_.GemLevelTable(level), ref_.GemAmountTable(type, level));
@@ -40,6 +48,13 @@ void Calculator::DisplayGem(int iGem) {
   // Every gem change goes on to its item, priced or not: the item's points and overcharge and
   // the totals (which count a dropped item's amounts too) never lag behind the gem.
   DisplayItem(item);
+}
+
+bool Calculator::NoGemOfAmount(int iGem) const {
+  const int type = w_.cboType[iGem].ListIndex();
+  const ui::ComboBox& amount = w_.cboAmount[iGem];
+  return w_.optCraft[ui::ItemOfSlot(iGem)].Value() && type != -1 && type != ui::kUnused &&
+         amount.ListIndex() == -1 && !Trim(amount.Text()).empty();
 }
 
 // The item's cost is the sum of what its four gem cost labels show, so it is written whenever

@@ -18,10 +18,14 @@ constexpr const char* kNoImbuePoints = "Imbue Points: 00.0 / 00";
 
 }  // namespace
 
-void Calculator::ShowFit(int iItem, Fit fit, int over, std::string_view level) {
+void Calculator::ShowFit(int iItem, const FitFacts& fit) {
+  using Kind = FitFacts::Kind;
   ui::Label& points = w_.lblImbPoint[iItem];
   ui::Label& overcharge = w_.lblOverc[iItem];
-  if (fit == Fit::kFits || fit == Fit::kNotCompared) {  // most items: nothing to warn of
+  points.SetToolTip(ExplainImbuePoints(fit));
+  overcharge.SetToolTip(ExplainOvercharge(fit, const_));
+  const bool unknown = fit.kind == Kind::kUnknownCapacity || fit.unknown_gem != 0;
+  if (!unknown && fit.over == 0) {  // most items: nothing to warn of
     points.SetForeColor(std::nullopt);
     points.SetSpoken({}, {});
     overcharge.SetForeColor(std::nullopt);
@@ -29,22 +33,32 @@ void Calculator::ShowFit(int iItem, Fit fit, int over, std::string_view level) {
     w_.SSTab1.SetMark(iItem, {});
     return;
   }
-  const std::string by = std::to_string(over) + (over == 1 ? " point" : " points");
-  const bool unknown = fit == Fit::kUnknown;
+  const std::string by = std::to_string(fit.over) + (fit.over == 1 ? " point" : " points");
+  const bool impossible = fit.over > 5;
   ui::TabMark mark;
-  if (unknown) {
+  std::string said;
+  if (fit.unknown_gem != 0) {
+    said = "imbue points unknown";
+    mark = {
+        ui::TabMark::Shape::Ring, ui::MainWindow::kWarningAmber,
+        said + ": no crafted gem of the amount typed in Gem " + std::to_string(fit.unknown_gem)};
+  } else if (unknown) {
+    said = "capacity unknown";
     mark = {ui::TabMark::Shape::Ring, ui::MainWindow::kWarningAmber,
-            "capacity unknown: no capacity for item level " + std::string(level)};
-  } else if (fit == Fit::kImpossible) {
-    mark = {ui::TabMark::Shape::Cross, ui::MainWindow::kWarningRed,
-            "impossible: over capacity by " + by};
+            said + ": no capacity for item level " + std::string(fit.level)};
+  } else if (impossible) {
+    said = "over capacity by " + by;
+    mark = {ui::TabMark::Shape::Cross, ui::MainWindow::kWarningRed, "impossible: " + said};
   } else {
+    said = "over capacity by " + by;
     mark = {ui::TabMark::Shape::Triangle, ui::MainWindow::kWarningAmber,
-            "over capacity by " + by + ": can be made, with an overcharge"};
+            said + ": can be made, with an overcharge"};
   }
-  points.SetForeColor(unknown ? ui::MainWindow::kWarningAmber : ui::MainWindow::kWarningRed);
-  points.SetSpoken({}, unknown ? "capacity unknown" : "over capacity by " + by);
-  const bool impossible = fit == Fit::kImpossible;
+  // An item not compared with a capacity shows no points to colour; its tab still warns.
+  points.SetForeColor(!fit.compared() ? std::nullopt
+                      : unknown       ? std::optional(ui::MainWindow::kWarningAmber)
+                                      : std::optional(ui::MainWindow::kWarningRed));
+  points.SetSpoken({}, fit.compared() ? std::move(said) : std::string());
   overcharge.SetForeColor(impossible ? std::optional(ui::MainWindow::kWarningRed) : std::nullopt);
   overcharge.SetSpoken({}, impossible ? "impossible" : "");
   w_.SSTab1.SetMark(iItem, std::move(mark));
@@ -52,13 +66,22 @@ void Calculator::ShowFit(int iItem, Fit fit, int over, std::string_view level) {
 
 void Calculator::DisplayItem(int iItem) {
   const int k = iItem;
+  using Kind = FitFacts::Kind;
+  FitFacts fit;
 
-  // The first gem holding the highest value counts in full, the other three at half.
+  // The first gem holding the highest value counts in full, the other three at half. A gem of an
+  // amount no crafted gem has has no points, and the item's sum is unknown.
   std::array<float, ui::kGemsPerItem> value{};
+  std::array<bool, ui::kGemsPerItem> unknown{};
   float best = -99;
   int full = 0;
   for (int g = 0; g < ui::kGemsPerItem; ++g) {
     const int slot = ui::GemSlot(k, g);
+    if (NoGemOfAmount(slot)) {
+      unknown[g] = true;
+      if (fit.unknown_gem == 0) fit.unknown_gem = g + 1;
+      continue;
+    }
     const int type = w_.cboType[slot].ListIndex();
     const int amount = w_.cboAmount[slot].ListIndex();
     value[g] = (type == -1 || amount == -1) ? 0.0f : ref_.GemAmountTable(type, amount + 1).Amount;
@@ -69,37 +92,49 @@ void Calculator::DisplayItem(int iItem) {
   }
   float sum = 0;
   for (int g = 0; g < ui::kGemsPerItem; ++g) {
+    ui::Label& label = w_.lblGemPoint[ui::GemSlot(k, g)];
+    if (unknown[g]) {
+      label.SetCaption("??");
+      label.SetToolTip(kNoGemOfAmountExplained);
+      continue;
+    }
     const float points = g == full ? value[g] : value[g] / 2;
-    w_.lblGemPoint[ui::GemSlot(k, g)].SetCaption(NumberToText(points));
+    label.SetCaption(NumberToText(points));
+    label.SetToolTip(g == full ? kGemPointsFull : kGemPointsHalf);
     sum += points;
   }
 
   const int quality = w_.cboItmQual[k].ListIndex();
   // The item level as the capacity lookup reads it; nothing when the text does not fit 16 bits.
   const std::optional<int16_t> level = TryToInt16(ParseNumber(w_.txtItmlevel[k].Text()));
+  fit.level = Trim(w_.txtItmlevel[k].Text());
+  const std::string quality_text = w_.cboItmQual[k].Text();
+  fit.quality = quality_text;
+  fit.kind = !w_.optCraft[k].Value()                           ? Kind::kDropped
+             : quality == -1                                   ? Kind::kNoQuality
+             : level == 0                                      ? Kind::kNoLevel
+             : level && *level >= 1 && *level <= kMaxItemLevel ? Kind::kCompared
+                                                               : Kind::kUnknownCapacity;
+  const bool known_sum = fit.unknown_gem == 0;
   float overcharge = 0;
-  Fit fit = Fit::kNotCompared;
-  int over = 0;  // whole points over the capacity
-  if (w_.optCraft[k].Value() && quality != -1 && level != 0) {
-    const std::string points = "Imbue Points: " + FormatNumber(sum, "#0.0") + " / ";
-    if (level && *level >= 1 && *level <= kMaxItemLevel) {
-      const uint8_t capacity = ref_.ImbuePointTable(*level, quality);
-      w_.lblImbPoint[k].SetCaption(points + FormatNumber(capacity, "##"));
-      overcharge = std::max(std::floor(sum - static_cast<float>(capacity)), 0.0f);
-      over = static_cast<int>(overcharge);
-      fit = overcharge == 0 ? Fit::kFits : overcharge > 5 ? Fit::kImpossible : Fit::kOver;
-      if (overcharge > 5) overcharge = kImpossible;
-    } else {
-      // No capacity row for this level: the points are shown, the capacity is unknown.
-      w_.lblImbPoint[k].SetCaption(points + "??");
-      fit = Fit::kUnknown;
-    }
-  } else {
+  if (!fit.compared()) {
     w_.lblImbPoint[k].SetCaption(kNoImbuePoints);
+  } else {
+    // Without a capacity row for the level, or a gem's points, what is known is shown.
+    if (fit.kind == Kind::kCompared) fit.capacity = ref_.ImbuePointTable(*level, quality);
+    w_.lblImbPoint[k].SetCaption(
+        "Imbue Points: " + (known_sum ? FormatNumber(sum, "#0.0") : "??") + " / " +
+        (fit.kind == Kind::kCompared ? FormatNumber(fit.capacity, "##") : "??"));
+    if (fit.kind == Kind::kCompared && known_sum) {
+      overcharge = std::max(std::floor(sum - static_cast<float>(fit.capacity)), 0.0f);
+      fit.over = static_cast<int>(overcharge);
+      if (overcharge > 5) overcharge = kImpossible;
+    }
   }
-  ShowFit(k, fit, over, Trim(w_.txtItmlevel[k].Text()));
 
-  if (overcharge == kImpossible) {
+  if (fit.compared() && !known_sum) {
+    w_.lblOverc[k].SetCaption("Overcharge: ??");
+  } else if (overcharge == kImpossible) {
     w_.lblOverc[k].SetCaption("Overcharge: IMPOS.");
   } else if (overcharge == 0) {
     w_.lblOverc[k].SetCaption("Overcharge: none");
@@ -114,8 +149,10 @@ void Calculator::DisplayItem(int iItem) {
       }
       *score -= const_.OverchargePenalty(static_cast<int>(overcharge));
     }
+    fit.score_unknown = !score;
     w_.lblOverc[k].SetCaption("Overcharge: " + (score ? FormatNumber(*score, "###.#") : "??"));
   }
+  ShowFit(k, fit);
 
   DisplayTotal();
 }

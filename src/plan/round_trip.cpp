@@ -42,7 +42,8 @@ class Comparison {
   void Text(int item, const std::string& what, const C& now, const C& after) {
     Add(item, what, now, after, [](const C& c) { return std::string(c.Text()); });
   }
-  // An amount typed by hand counts as a level-1 gem however it reads, a chosen one by its entry.
+  // An amount typed by hand is not the entry of the same text: on a crafted item it is no gem,
+  // on a dropped one it counts by its value; a chosen one counts by its entry.
   void Amount(int item, const std::string& what, const ui::ComboBox& now,
               const ui::ComboBox& after) {
     Add(item, what, now, after, [](const ui::ComboBox& c) {

@@ -76,14 +76,18 @@ QLabel* MakeLabel(const ui::Label& label, QWidget* parent) {
 }
 
 // A caption that does not fit its label is shortened visibly ("12…"), never cut into another
-// number, and shown whole in a tooltip. A label that shows a result tells assistive technology
-// what it is and what it shows ("Gem 1 cost: 66g 86s 59c"): Qt reports a fixed accessible name
-// instead of the text, which would silence the figure.
-void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name) {
+// number, and shown whole in its tooltip, above what it means. A label that shows a result tells
+// assistive technology what it is and what it shows ("Gem 1 cost: 66g 86s 59c"): Qt reports a
+// fixed accessible name instead of the text, which would silence the figure.
+void ShowCaption(QLabel& label, const QString& caption, const std::string& accessible_name,
+                 const std::string& meaning) {
   const int room = label.contentsRect().width() - 2 * label.margin();
   const bool fits = CaptionAdvance(label.font(), caption) <= room;  // shaped once, paint included
   label.setText(fits ? caption : label.fontMetrics().elidedText(caption, Qt::ElideRight, room));
-  label.setToolTip(fits ? QString() : caption);
+  QString tip = ToQString(meaning);
+  if (!fits) tip = tip.isEmpty() ? caption : caption + "\n\n" + tip;
+  tip = PlainToolTip(tip);
+  if (label.toolTip() != tip) label.setToolTip(tip);
   if (accessible_name.empty()) return;
   QString name = ToQString(accessible_name);
   if (!caption.isEmpty()) name += ": " + caption;
@@ -93,7 +97,7 @@ void ShowCaption(QLabel& label, const QString& caption, const std::string& acces
 // A result the rules colour and describe (a total at or over its cap): the colour as the rules
 // give it, and what the rules say of it in words, so the colour is never all there is.
 void ShowLabel(QLabel& w, const ui::Label& label) {
-  ShowCaption(w, ToQString(label.Caption()), label.accessible_name);
+  ShowCaption(w, ToQString(label.Caption()), label.accessible_name, label.tool_tip());
   if (!label.spoken_name().empty()) w.setAccessibleName(ToQString(label.spoken_name()));
   const QString description = ToQString(label.description());
   if (w.accessibleDescription() != description) w.setAccessibleDescription(description);

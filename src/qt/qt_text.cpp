@@ -13,4 +13,9 @@ std::string FromQString(const QString& text) {
   return text.toUtf8().toStdString();
 }
 
+QString PlainToolTip(const QString& text) {
+  if (text.isEmpty()) return {};
+  return "<p style=\"white-space:pre-wrap\">" + text.toHtmlEscaped() + "</p>";
+}
+
 }  // namespace gw::qt

@@ -10,4 +10,8 @@ namespace gw::qt {
 QString ToQString(const std::string& text);
 std::string FromQString(const QString& text);
 
+// A tooltip that shows `text` as it stands: Qt guesses whether a tooltip is markup, and a name
+// from a file ("<b>") must not be taken for it. Line breaks are kept; long lines wrap.
+QString PlainToolTip(const QString& text);
+
 }  // namespace gw::qt

@@ -26,6 +26,12 @@ void Label::SetSpoken(std::string name, std::string description) {
   Changed();
 }
 
+void Label::SetToolTip(std::string_view text) {
+  if (text == tool_tip_) return;  // most evaluations leave it as it is: no copy
+  tool_tip_ = text;
+  Changed();
+}
+
 int TextBox::MaxDigits() const {
   return max_number ? static_cast<int>(std::to_string(*max_number).size()) : 0;
 }

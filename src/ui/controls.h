@@ -38,10 +38,15 @@ class Label : public Control {
   void SetForeColor(std::optional<Color> color);
   void SetSpoken(std::string name, std::string description);
 
+  // What the caption means, in plain words, shown when the pointer rests on it.
+  const std::string& tool_tip() const { return tool_tip_; }
+  void SetToolTip(std::string_view text);
+
  private:
   std::string caption_;
   std::optional<Color> fore_color_;
   std::string spoken_name_, description_;
+  std::string tool_tip_;
 };
 
 class TextBox : public Control {

@@ -299,6 +299,56 @@ TEST_F(Evaluation, TheScoreAddsCrafterLevelAndQualitiesAndSubtractsThePenalty) {
             "-15.5 -15.5 -9.5 -7.5 -5.5 2.5 10.5 10.5 10.5 11.5 12.5 15.5 18.5 21.5 22. ?? ");
 }
 
+// On a crafted item a committed typed amount is the entry it names, chosen, or no gem at all,
+// said in every caption it feeds; on a dropped item it stays what was typed.
+TEST_F(Evaluation, ATypedAmountOnACraftedItemIsTheEntryItNamesOrNoGem) {
+  w.txtItmlevel[0].SetText("30");
+  w.cboItmQual[0].SetListIndex(2);  // capacity 10
+  const std::string no_gem =
+      "-1 | ??g ??s ??c | no crafted gem of this amount | ?? 0 0 0 | Imbue Points: ?? / 10 | "
+      "Overcharge: ??";
+  const std::string level1 =
+      "-1 | 0g 0s 0c | Level1  | 0 0 0 0 | Imbue Points: 0.0 / 10 | Overcharge: none";
+  const std::string dropped =
+      "-1 |  0g 0s 0c |  | 0 0 0 0 | Imbue Points: 00.0 / 00 | Overcharge: none";
+  const std::string level3 =
+      "2 | 0g 0s 0c | Level3  | 15 0 0 0 | Imbue Points: 15.0 / 10 | Overcharge: -64.";
+  const struct {
+    const char* typed;
+    bool crafted;
+    std::string shown;
+  } rows[] = {
+      {"22", true, level3},   {" 022 ", true, level3}, {"22.00", true, level3},
+      {"21", true, no_gem},   {"22.5", true, no_gem},  {"2 2", true, no_gem},
+      {"abc", true, no_gem},  {".", true, no_gem},     {"", true, level1},  // nothing chosen yet
+      {"22", false, dropped}, {"21", false, dropped},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.typed) + (row.crafted ? " crafted" : " dropped"));
+    (row.crafted ? w.optCraft[0] : w.optDropped[0]).UserClick();
+    ChooseGem(0, ui::kStat);
+    w.cboAmount[0].UserTyped(row.typed);
+    w.cboAmount[0].UserCommit();
+    EXPECT_EQ(std::to_string(w.cboAmount[0].ListIndex()) + " | " + w.lblGemCost[0].Caption() +
+                  " | " + w.lblGemName[0].Caption() + " | " + Item(0),
+              row.shown);
+    const bool marked = row.shown == no_gem;
+    if (marked) {
+      EXPECT_EQ(Warning(0),
+                "ring imbue points unknown: no crafted gem of the amount typed in Gem 1 | amber: "
+                "imbue points unknown | -");
+    } else if (row.shown != level3) {
+      EXPECT_EQ(Warning(0), "- | - | -");
+    }
+    EXPECT_EQ(w.lblItemCost[0].Caption() == "Cost: ??g ??s ??c", marked);
+  }
+  // A dropped item's amount typed as an entry is that entry once the item is crafted.
+  w.cboAmount[0].UserTyped("15");
+  w.cboAmount[0].UserCommit();
+  w.optCraft[0].UserClick();
+  EXPECT_EQ(w.cboAmount[0].ListIndex(), 1);
+}
+
 TEST_F(Evaluation, TypedAmountsCountByTheirValue) {
   const std::pair<const char*, const char*> cases[] = {
       {"7", "7"},       {"1", "1"},     {"2.5", "2.5"},     {"0", "0"},       {"-1", "0"},
