@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "calc/explanations.h"
+#include "calc/shopping_list.h"
 #include "common/convert.h"
 #include "common/file_write.h"
 #include "common/text.h"
@@ -12,6 +13,7 @@
 #include "plan/round_trip.h"
 #include "search/item_search.h"
 #include "ui/search_window.h"
+#include "ui/shopping_window.h"
 
 namespace gw {
 
@@ -212,6 +214,22 @@ void MainForm::cmdSearch_Click() {
   ui::ItemSearchWindow search;
   ItemSearchForm form(search, *reference_);
   window_->ShowModal(search);
+}
+
+// Built afresh each time it is shown: while it is open the plan cannot change, so it is always
+// the plan's list.
+void MainForm::mnuShopping_Click() {
+  CommitTyping();  // an amount still being typed is part of the plan the player sees
+  ui::ShoppingListWindow shopping;
+  const std::vector<std::string> lines = ShoppingListLines(MakeShoppingList(*window_));
+  std::string text;
+  for (const std::string& line : lines) {
+    shopping.lstGems.AddItem(line);
+    text += line + "\n";
+  }
+  shopping.cmdCopy.Click = [&shopping, text] { shopping.CopyText(text); };
+  shopping.cmdClose.Click = [&shopping] { shopping.Unload(); };
+  window_->ShowModal(shopping);
 }
 
 }  // namespace gw

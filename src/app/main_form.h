@@ -59,6 +59,7 @@ class MainForm {
   // The file given on the command line: the plan the program starts with, not a step to undo.
   ImportOutcome OpenStartingFile(const std::filesystem::path& path);
   void cmdSearch_Click();
+  void mnuShopping_Click();
 
   // File, "Save" writes to the file of the last Open or Save when this program wrote it, and
   // otherwise acts as "Save As...". Both are false when nothing was written.

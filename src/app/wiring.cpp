@@ -18,6 +18,7 @@ void MainForm::Wire() {
   w.cmdExit.Click = [this] { cmdExit_Click(); };
   w.mnuSave.Click = [this] { mnuSave_Click(); };
   w.mnuSaveAs.Click = [this] { mnuSaveAs_Click(); };
+  w.mnuShopping.Click = [this] { mnuShopping_Click(); };
   w.mnuUndo.Click = [this] { mnuUndo_Click(); };
   w.mnuRedo.Click = [this] { mnuRedo_Click(); };
   w.cmdLoadItem.Click = [this] { cmdLoadItem_Click(); };

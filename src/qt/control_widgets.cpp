@@ -157,8 +157,11 @@ QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
   font.setFixedPitch(true);
   font.setPointSizeF(list.font_points);
   w->setFont(font);
+  // Its text colour is fixed, so is the ground it stands on: on a dark desktop's ground the
+  // text would vanish.
   QPalette palette = w->palette();
   palette.setColor(QPalette::Text, ToColor(list.fore_color));
+  palette.setColor(QPalette::Base, Qt::white);
   w->setPalette(palette);
   return w;
 }

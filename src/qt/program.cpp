@@ -1,6 +1,7 @@
 #include "qt/program.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDropEvent>
@@ -210,6 +211,9 @@ void Program::PresentModal(ui::Window& child) {
   WindowView view(child, gate_, &dialog, nullptr);
   dialog.setFixedSize(dialog.size());
   child.on_unload = [&dialog] { dialog.done(QDialog::Accepted); };
+  child.present_clipboard = [](const std::string& text) {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+  };
   // The close box (or Escape) closes the window the same way "Close" does.
   QObject::connect(&dialog, &QDialog::finished, &dialog, [this, &child] {
     if (child.loaded()) gate_.Run([&] { child.Unload(); });

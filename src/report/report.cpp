@@ -5,8 +5,8 @@
 
 #include "calc/cap_rule.h"
 #include "common/convert.h"
+#include "common/terminal_text.h"
 #include "common/text.h"
-#include "report/terminal_text.h"
 
 namespace gw::report {
 
@@ -28,22 +28,12 @@ bool IsControl(unsigned char c) {
 
 // A figure for the text format: as shown, control characters as "?".
 std::string Printable(const std::string& bytes) {
-  return TerminalText(ShownText(bytes));
+  return PrintableText(bytes);
 }
 
 // Terminal columns, not bytes, so that names outside ASCII still line up.
 size_t Width(const std::string& utf8) {
   return DisplayWidth(utf8);
-}
-
-std::string PadRight(const std::string& text, size_t width) {
-  const size_t w = Width(text);
-  return w >= width ? text : text + std::string(width - w, ' ');
-}
-
-std::string PadLeft(const std::string& text, size_t width) {
-  const size_t w = Width(text);
-  return w >= width ? text : std::string(width - w, ' ') + text;
 }
 
 void WriteJsonString(std::ostream& out, const std::string& bytes) {
@@ -136,6 +126,7 @@ Report Collect(const ui::MainWindow& w, const ImportProblems& skipped) {
                       Of(w.txtCLevel),
                       w.optCap.Value(),
                       w.mnuEquippedOnly.Checked()};
+  report.shopping = MakeShoppingList(w);
   report.skipped = skipped.first();
   report.skipped_more = skipped.more();
   return report;
@@ -187,6 +178,7 @@ void WriteText(std::ostream& out, const Report& report) {
       value_width = std::max(value_width, Width(Printable(row.value.text)));
     }
   }
+  out << "\nTotal cost: " << report.shopping.total << "\n";
   // The character, then its totals as the window reads them.
   const CharacterFigures& c = report.character;
   out << "\nCharacter: " << Quoted(Printable(c.name.text)) << ", class "
@@ -259,7 +251,21 @@ void WriteJson(std::ostream& out, const Report& report) {
     field("      ", "cost", item.cost.text, true);
     out << (k + 1 < report.items.size() ? "    },\n" : "    }\n");
   }
-  out << "  ],\n  \"character\": [\n";
+  out << "  ],\n  \"total_cost\": ";
+  WriteJsonString(out, report.shopping.total);
+  out << ",\n  \"shopping\": [";
+  const std::vector<ShoppingRow>& rows = report.shopping.rows;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    out << (r == 0 ? "\n" : ",\n") << "    {\"gem\": ";
+    WriteJsonString(out, rows[r].gem);
+    out << ", \"count\": " << Number(rows[r].count) << ", \"each\": ";
+    WriteJsonString(out, rows[r].each);
+    out << ", \"all\": ";
+    WriteJsonString(out, rows[r].all);
+    out << "}";
+  }
+  out << (rows.empty() ? "],\n" : "\n  ],\n");
+  out << "  \"character\": [\n";
   for (size_t p = 0; p < report.panels.size(); ++p) {
     const Panel& panel = report.panels[p];
     out << "    {\n";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/shopping_list.h"
 #include "import/import_problems.h"
 #include "ui/main_window.h"
 
@@ -58,6 +59,8 @@ struct Report {
   CharacterFigures character;
   std::vector<ItemFigures> items;
   std::vector<Panel> panels;
+  // The gems to make and the plan's total cost.
+  ShoppingList shopping;
   // The first skipped values by line, and how many more there were.
   std::vector<ImportProblem> skipped;
   size_t skipped_more = 0;

@@ -10,19 +10,19 @@
 #include "app/command_line.h"
 #include "app/main_form.h"
 #include "common/error.h"
+#include "common/terminal_text.h"
 #include "common/text.h"
 #include "plan/item_set_writer.h"
 #include "plan/round_trip.h"
 #include "report/data_check.h"
 #include "report/report.h"
-#include "report/terminal_text.h"
 
 namespace gw::report {
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gemwright-report [--data DIR] [--format text|json|items] FILE\n"
+    "Usage: gemwright-report [--data DIR] [--format text|json|items|shopping] FILE\n"
     "       gemwright-report --check-data [DIR]\n";
 
 constexpr const char* kHelp =
@@ -30,8 +30,9 @@ constexpr const char* kHelp =
     "prices and imbue points, the character's totals, and any values that were skipped.\n"
     "\n"
     "  --data DIR       read the five data files from DIR (default: the program's folder)\n"
-    "  --format FORMAT  text (the default), json, or items: the item set that File, Save\n"
-    "                   writes for FILE's plan\n"
+    "  --format FORMAT  text (the default), json, items: the item set that File, Save\n"
+    "                   writes for FILE's plan, or shopping: the gems to make and what the\n"
+    "                   plan costs, as File, Shopping List shows them\n"
     "  --check-data [DIR]\n"
     "                   instead of a report: read the data files of DIR (or --data DIR, or the\n"
     "                   program's folder) as start-up does, and list what in them is probably\n"
@@ -145,8 +146,8 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
   }
   if (line.files.empty()) return UsageError(err, "no FILE given");
   const std::string kind = format != line.values.end() ? format->second : "text";
-  if (kind != "text" && kind != "json" && kind != "items") {
-    return UsageError(err, "unknown format '" + kind + "' (text, json or items)");
+  if (kind != "text" && kind != "json" && kind != "items" && kind != "shopping") {
+    return UsageError(err, "unknown format '" + kind + "' (text, json, items or shopping)");
   }
 
   MainForm form(data != line.values.end() ? std::filesystem::path(data->second) : program_folder);
@@ -168,6 +169,9 @@ int RunReport(const std::vector<std::string>& args, const std::filesystem::path&
   const Report report = Collect(form.window(), outcome.problems);
   if (kind == "json") {
     WriteJson(out, report);
+  } else if (kind == "shopping") {
+    for (const std::string& shopping_line : ShoppingListLines(report.shopping))
+      out << shopping_line << "\n";
   } else {
     WriteText(out, report);
   }

@@ -125,6 +125,8 @@ void MainWindow::BuildMenus() {
   mnuSave.shortcuts = {"Ctrl+S"};
   menu(mnuSaveAs, "mnuSaveAs", &mnuFile, "Save &As...");
   mnuSaveAs.shortcuts = {"Ctrl+Shift+S"};
+  menu(mnuShopping, "mnuShopping", &mnuFile, "Shopping &List...");
+  mnuShopping.shortcuts = {"Ctrl+L"};
   // "E&dit": Alt+E stays with "&Exit".
   menu(mnuEdit, "mnuEdit", nullptr, "E&dit");
   menu(mnuUndo, "mnuUndo", &mnuEdit, "&Undo");

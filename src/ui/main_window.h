@@ -41,7 +41,7 @@ class MainWindow : public Window {
   bool ImportInProgress = false;
 
   // Menu bar.
-  MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs;
+  MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs, mnuShopping;
   MenuItem mnuEdit, mnuUndo, mnuRedo;
   MenuItem mnuView, mnuEquippedOnly;
   MenuItem mnuCraft, mnuAlc, mnuAC, mnuFlet, mnuGW, mnuTail, mnuWC;

@@ -31,6 +31,10 @@ int Window::Ask(const std::string& title, const std::string& text,
   return answer >= 0 && answer < static_cast<int>(buttons.size()) ? answer : -1;
 }
 
+void Window::CopyText(const std::string& text) {
+  if (present_clipboard) present_clipboard(text);
+}
+
 std::string Indexed(const char* array_name, int index) {
   return std::string(array_name) + "(" + std::to_string(index) + ")";
 }

@@ -50,6 +50,10 @@ class Window {
           const std::vector<std::string>& buttons);
   Question present_question;
 
+  // Puts `text` on the clipboard through `present_clipboard` (the view, or a test).
+  void CopyText(const std::string& text);
+  std::function<void(const std::string& text)> present_clipboard;
+
  protected:
   template <class C>
   C& Add(C& control, std::string name, Control* container, Rect rect, int page = -1) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/gem_price.h"
 #include "common/error.h"
 #include "qt/event_gate.h"
 #include "qt/message_box.h"
@@ -340,6 +341,22 @@ TEST_F(ProgramTest, InputsAreNamedForAssistiveTechnologyAndResultsSayWhatTheySho
   auto* con = Find<QLabel>("lblStatVal(1)");
   EXPECT_TRUE(con->text().endsWith(QChar(0x2026))) << con->text().toStdString();
   EXPECT_EQ(PlainText(con->toolTip()).toStdString().substr(0, 8), "123522\n\n");
+  // Every caption of an item frame and of the panels says what it means; text from a file in a
+  // tooltip is shown as it stands, never read as markup.
+  int explained = 0;
+  for (const char* frame : {"fraItem(0)", "fraStats", "fraResists", "fraHit", "fraPower",
+                            "fraForuc", "fraSkills"}) {
+    for (QLabel* label : Find(frame)->findChildren<QLabel*>()) {
+      ++explained;
+      EXPECT_FALSE(PlainText(label->toolTip()).trimmed().isEmpty())
+          << label->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(explained, 120);
+  const std::string markup = "<b>Bold</b> & a name far too long for its label to hold it whole";
+  program.gate().Run([&] { model().lblGemName[0].SetCaption(markup); });
+  EXPECT_TRUE(PlainText(Find<QLabel>("lblGemName(0)")->toolTip()).startsWith(
+      QString::fromStdString(markup + "\n\n")));
 }
 
 TEST_F(ProgramTest, EveryCaptionAndListEntryFitsItsControl) {
@@ -869,6 +886,26 @@ TEST_F(ProgramTest, AnImpossibleItemIsMarkedOnItsTabAndInItsCaptionsUntilUndone)
   EXPECT_EQ(level->text().toStdString() + "|" + model().txtItmlevel[0].Text(), "30|30");
   EXPECT_EQ(chest->accessibleDescription(), made);
   EXPECT_EQ(overcharge->accessibleDescription(), "");
+  EXPECT_TRUE(PlainText(overcharge->toolTip()).contains("crafter level over ten"));
+
+  // File, "Shopping List..." (Ctrl+L): what to make, and a total that is the sum of the nineteen
+  // "Cost" captions; "Copy" puts the list on the clipboard as it is shown.
+  std::vector<std::string> costs;
+  for (int k = 0; k < ui::kItemCount; ++k)
+    costs.push_back(model().lblItemCost[k].Caption().substr(6));
+  QStringList listed;
+  while_modal = [&](QDialog& dialog) {
+    auto* list = qt::Find<QListWidget>(&dialog, "lstGems");
+    for (int i = 0; i < list->count(); ++i)
+      listed << list->item(i)->text();
+    QTest::mouseClick(qt::Find<QPushButton>(&dialog, "cmdCopy"), Qt::LeftButton);
+    QTest::mouseClick(qt::Find<QPushButton>(&dialog, "cmdClose"), Qt::LeftButton);
+  };
+  QTest::keyClick(program.main_window(), Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(modal_runs, 1);
+  EXPECT_TRUE(listed.contains("Total cost: " + QString::fromStdString(*SumOfCoinTexts(costs))));
+  EXPECT_TRUE(listed.filter("Radiant Oxblood Stone").value(0).startsWith("    3  "));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), listed.join('\n') + '\n');
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "calc/gem_price.h"
 #include "common/text.h"
 #include "report/run_report.h"
-#include "report/terminal_text.h"
+#include "common/terminal_text.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 
@@ -65,6 +66,38 @@ TEST(Report, PrintsEveryCaptionTheWindowShowsAfterFileOpen) {
     EXPECT_EQ(shown.items[k].crafted, w.optCraft[k].Value()) << k;
     EXPECT_EQ(shown.items[k].equipped, w.chkEquip[k].Value()) << k;
   }
+
+  // What to make: the crafted items' gems, whose prices add up to the sum of the nineteen "Cost"
+  // captions, which is the plan's total cost; a dropped item's gems are left out.
+  const auto sum = [](const std::vector<std::string>& texts) {
+    return SumOfCoinTexts(texts).value_or("none");
+  };
+  const auto check_shopping = [&](const ShoppingList& list) {
+    std::vector<std::string> costs, all;
+    int count = 0, crafted_gems = 0;
+    for (int k = 0; k < ui::kItemCount; ++k) {
+      costs.push_back(w.lblItemCost[k].Caption().substr(6));
+      for (int g = 0; g < 4; ++g)
+        crafted_gems += w.optCraft[k].Value() && w.cboType[ui::GemSlot(k, g)].ListIndex() > 0;
+    }
+    for (const ShoppingRow& row : list.rows) {
+      all.push_back(row.all);
+      count += row.count;
+      EXPECT_EQ(row.all, sum(std::vector<std::string>(static_cast<size_t>(row.count), row.each)));
+    }
+    EXPECT_EQ(list.total, sum(costs));
+    EXPECT_EQ(list.total, sum(all));
+    EXPECT_EQ(count, crafted_gems);
+    return list.total;
+  };
+  const std::string total = check_shopping(shown.shopping);
+  const Outcome shopping = RunWith({"--format", "shopping", file});
+  EXPECT_NE(shopping.out.find("    3  Radiant Oxblood Stone"), std::string::npos);
+  EXPECT_NE(shopping.out.find("\nTotal cost: " + total + "\n"), std::string::npos);
+  EXPECT_NE(RunWith({"--format", "json", file}).out.find("\"total_cost\": \"" + total + "\""),
+            std::string::npos);
+  menu.window().optDropped[0].UserClick();
+  EXPECT_NE(check_shopping(MakeShoppingList(w)), total);
 
   // The program prints exactly those figures, in either format.
   for (const std::string format : {"text", "json"}) {

@@ -1,11 +1,13 @@
-#include "report/terminal_text.h"
+#include "common/terminal_text.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
 
-namespace gw::report {
+#include "common/text.h"
+
+namespace gw {
 
 namespace {
 
@@ -147,4 +149,18 @@ size_t DisplayWidth(std::string_view utf8) {
   return width;
 }
 
-}  // namespace gw::report
+std::string PrintableText(std::string_view bytes) {
+  return TerminalText(ShownText(bytes));
+}
+
+std::string PadRight(const std::string& text, size_t width) {
+  const size_t w = DisplayWidth(text);
+  return w >= width ? text : text + std::string(width - w, ' ');
+}
+
+std::string PadLeft(const std::string& text, size_t width) {
+  const size_t w = DisplayWidth(text);
+  return w >= width ? text : std::string(width - w, ' ') + text;
+}
+
+}  // namespace gw

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace gw::report {
+namespace gw {
 
 // `utf8` with every C0 and C1 control character and DEL replaced by "?". Bytes that are not
 // valid UTF-8 are kept as they are.
@@ -17,4 +17,12 @@ std::string TerminalText(std::string_view utf8);
 // as one.
 size_t DisplayWidth(std::string_view utf8);
 
-}  // namespace gw::report
+// Bytes as the program shows them (ShownText), then as a terminal can: what a column of a
+// report or a list holds.
+std::string PrintableText(std::string_view bytes);
+
+// `text` with blanks after it, or before it, up to `width` columns.
+std::string PadRight(const std::string& text, size_t width);
+std::string PadLeft(const std::string& text, size_t width);
+
+}  // namespace gw
