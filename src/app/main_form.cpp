@@ -223,10 +223,12 @@ void MainForm::mnuShopping_Click() {
   ui::ShoppingListWindow shopping;
   const std::vector<std::string> lines = ShoppingListLines(MakeShoppingList(*window_));
   std::string text;
-  for (const std::string& line : lines) {
-    shopping.lstGems.AddItem(line);
-    text += line + "\n";
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i + 2 < lines.size()) shopping.lstGems.AddItem(lines[i]);
+    text += lines[i] + "\n";
   }
+  shopping.lblTotal.SetCaption(lines[lines.size() - 2]);
+  shopping.lblNote.SetCaption(lines.back());
   shopping.cmdCopy.Click = [&shopping, text] { shopping.CopyText(text); };
   shopping.cmdClose.Click = [&shopping] { shopping.Unload(); };
   window_->ShowModal(shopping);

@@ -24,7 +24,8 @@ struct ShoppingList {
 
 ShoppingList MakeShoppingList(const ui::MainWindow& window);
 
-// The list as aligned plain text, a line each, the total and what is left out under it.
+// The list as aligned plain text, a line each; its last two lines are the total and what is
+// left out.
 std::vector<std::string> ShoppingListLines(const ShoppingList& list);
 
 inline constexpr const char* kDroppedLeftOut =

@@ -50,6 +50,10 @@ void TabButton::paintEvent(QPaintEvent*) {
     // A small shape in the top left corner, within the padding the caption leaves free.
     const QRectF corner(1.5, 2.5, kPadding - 1, kPadding - 1);
     painter.setRenderHint(QPainter::Antialiasing);
+    // On the grey the warning colours are chosen against, whatever the desktop's tabs are.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xE0, 0xE0, 0xE0));
+    painter.drawRoundedRect(corner.adjusted(-1, -1, 1, 1), 1.5, 1.5);
     painter.setPen(QPen(mark_color_, 1.5));
     painter.setBrush(mark_ == Mark::Triangle ? QBrush(mark_color_) : Qt::NoBrush);
     switch (mark_) {

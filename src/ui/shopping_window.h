@@ -11,6 +11,7 @@ class ShoppingListWindow : public Window {
   ShoppingListWindow();
 
   ListBox lstGems;
+  Label lblTotal, lblNote;
   CommandButton cmdCopy, cmdClose;
 };
 

@@ -898,6 +898,8 @@ TEST_F(ProgramTest, AnImpossibleItemIsMarkedOnItsTabAndInItsCaptionsUntilUndone)
     auto* list = qt::Find<QListWidget>(&dialog, "lstGems");
     for (int i = 0; i < list->count(); ++i)
       listed << list->item(i)->text();
+    listed << qt::Find<QLabel>(&dialog, "lblTotal")->text()
+           << qt::Find<QLabel>(&dialog, "lblNote")->text();
     QTest::mouseClick(qt::Find<QPushButton>(&dialog, "cmdCopy"), Qt::LeftButton);
     QTest::mouseClick(qt::Find<QPushButton>(&dialog, "cmdClose"), Qt::LeftButton);
   };
