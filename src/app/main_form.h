@@ -48,7 +48,8 @@ class MainForm {
   void mnuAlc_Click() {}
   void mnuAC_Click() {}
   void mnuFlet_Click() {}
-  void mnuGW_Click() {}
+  // The one price there is stays chosen: a press that turned the tick off turns it on again.
+  void mnuGW_Click() { window_->mnuGW.SetChecked(true); }
   void mnuTail_Click() {}
   void mnuWC_Click() {}
 

@@ -88,6 +88,9 @@ const std::unordered_map<std::string, FieldOf>& Keys() {
         k[PriorityKey(p, row)] = {Field::kPriority, at};
       }
     }
+    // Files written while the focus row was captioned "Mantalism" name it so.
+    for (const char* prefix : {"CAP_FOCUS_", "PRIORITY_FOCUS_"})
+      k[std::string(prefix) + "MANTALISM"] = k.at(std::string(prefix) + "MENTALISM");
     return k;
   }();
   return keys;

@@ -53,7 +53,7 @@ inline constexpr std::array<std::string_view, 8> kStatRows = {"STR", "CON", "DEX
 inline constexpr std::array<std::string_view, 9> kResistRows = {
     "Body", "Cold", "Heat", "Energy", "Matter", "Spirit", "Crush", "Thrust", "Slash"};
 inline constexpr std::array<std::string_view, 8> kFocusRows = {
-    "Enchant.", "Light", "Mana", "Mantalism", "Void", "Arboreal", "Creeping", "Verdant"};
+    "Enchant.", "Light", "Mana", "Mentalism", "Void", "Arboreal", "Creeping", "Verdant"};
 inline constexpr std::array<std::string_view, 26> kSkillRows = {
     "Blades",   "Blunt",    "Celt. Dual", "C. Spear",  "C. Strike", "Enchant.", "Envenom",
     "L. Weap.", "Light",    "Mana",       "Mentalism", "Music",     "Nature",   "Nurture",

@@ -145,6 +145,12 @@ void MainWindow::BuildMenus() {
   menu(mnuGW, "mnuGW", &mnuCraft, "&Gemwright");
   menu(mnuTail, "mnuTail", &mnuCraft, "&Tailoring");
   menu(mnuWC, "mnuWC", &mnuCraft, "&WeaponCraft");
+  // The data files price gems alone: every price shown is the Gemwright price, and no data gives
+  // the other crafts' prices.
+  mnuGW.checkable = true;
+  mnuGW.SetChecked(true);
+  for (MenuItem* craft : {&mnuAlc, &mnuAC, &mnuFlet, &mnuTail, &mnuWC})
+    craft->SetEnabled(false);
   menu(mnuAbout, "mnuAbout", nullptr, "&About");
   menu(mnuVersion, "mnuVersion", nullptr, "&Version 0.0181 Beta");
 }
@@ -172,7 +178,7 @@ void MainWindow::BuildTopStrip() {
   optTotal.group = optCap.group = &displayGroup;
   optTotal.SetValue(true);
 
-  Add(fraCrafter, "fraCrafter", nullptr, {5610, 90, 3300, 960}).caption = " Character Info ";
+  Add(fraCrafter, "fraCrafter", nullptr, {5610, 90, 3300, 960}).caption = " Crafter Info ";
   AddCaption(lblCName, "lblCName", &fraCrafter, {120, 285, 600, kLabelHeight}, "Name: ");
   Add(txtCName, "txtCName", &fraCrafter, {780, 255, 2385, kTextHeight}).accessible_name =
       "Crafter name";

@@ -125,7 +125,10 @@ TEST_F(ReadItemSetTest, CharacterLinesSetTheirFieldsAndRefuseWhatTheWindowCannot
       "CAP_HITS=10000\nPRIORITY_RESIST_BODY=Med.\nPRIORITY_POWER=med.\nPRIORITY_FOCUS_VOID=\n"
       "CHARACTER_CLASS=Bard\nCHARACTER_CLASS=Paladin\nDISPLAY=Distance to Cap\nDISPLAY=cap\n"
       "EQUIPPED_ONLY=1\nEQUIPPED_ONLY=yes\n CAP_STAT_CON=5\ncap_stat_dex=5\nCAP_STAT_QUI 5\n"
-      "CHARACTER_NAME= Thane = of Dawn \nCRAFTER_LEVEL=50.5\n");
+      "CHARACTER_NAME= Thane = of Dawn \nCRAFTER_LEVEL=50.5\n"
+      // A focus row's cap under the misspelt caption earlier versions wrote, its priority under
+      // the corrected one.
+      "CAP_FOCUS_MANTALISM=40\nPRIORITY_FOCUS_MENTALISM=High\n");
   const CharacterSettings& c = r.character;
   EXPECT_EQ(c.caps[0], std::optional<std::string>("75"));  // the later "12a" is refused
   EXPECT_EQ(c.caps[ui::kPanelRowCount - 26 + 2], std::optional<std::string>("0009"));
@@ -140,13 +143,15 @@ TEST_F(ReadItemSetTest, CharacterLinesSetTheirFieldsAndRefuseWhatTheWindowCannot
   EXPECT_EQ(c.name, std::optional<std::string>(" Thane = of Dawn "));
   EXPECT_EQ(c.crafter_level, std::optional<std::string>("50.5"));
   EXPECT_EQ(c.level, std::nullopt);
+  EXPECT_EQ(c.caps[8 + 9 + 2 + 3], std::optional<std::string>("40"));
+  EXPECT_EQ(c.priorities[8 + 9 + 2 + 3], std::optional(1));
   // The keys are the file's: saved files rely on every one of them staying as it is.
   EXPECT_EQ(CapKey(0, 0) + " " + CapKey(4, 5) + " " + PriorityKey(5, 7) + " " + CapKey(2, 0) + " " +
                 PriorityKey(5, 2) + " " + CapKey(3, 0),
             "CAP_STAT_STR CAP_FOCUS_ARBOREAL PRIORITY_SKILL_L_WEAP CAP_HITS "
             "PRIORITY_SKILL_CELT_DUAL CAP_POWER");
-  EXPECT_EQ(c.settings, 9);
-  EXPECT_EQ(r.settings, 10);
+  EXPECT_EQ(c.settings, 11);
+  EXPECT_EQ(r.settings, 12);
   EXPECT_EQ(Reasons(r),
             "4: CAP_STAT_STR \"12a\" is not a whole number from 0 to 9999\n"
             "6: CAP_HITS \"10000\" is not a whole number from 0 to 9999\n"
