@@ -31,6 +31,9 @@ class TabButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A click checks nothing itself: the strip marks the tab the window shows, so a click on the
+  // current tab leaves it marked and one that changes nothing leaves every mark as it was.
+  void nextCheckState() override {}
 
  private:
   TabStrip* strip_;
