@@ -219,6 +219,15 @@ TEST_F(Evaluation, TheFirstHighestGemCountsInFullTheOthersAtHalfAndTheExcessOver
     Gems(0, gems);
     EXPECT_EQ(Item(0), item);
   }
+  // The gem that counts in full says so, the others that they count at half.
+  Gems(0, {2, 10, 1, 0});
+  std::string said;
+  for (int g = 0; g < 4; ++g)
+    said += w.lblGemPoint[g].tool_tip().find("in full: it is") != std::string::npos ? "F" : "h";
+  EXPECT_EQ(said, "hFhh");
+  // Showing an item for the first time gives its own gems a quality, and no other item's.
+  calc.PrepareItem(0);
+  EXPECT_EQ(w.cboGemQual[3].ListIndex() * 10 + w.cboGemQual[4].ListIndex(), 0 * 10 - 1);
   // What warns of it: nothing up to the capacity, a mark over it, and words with each colour.
   const std::pair<std::array<int, 4>, const char*> warnings[] = {
       {{10, 1, 0, 0}, "- | - | -"},  // half a point over: no overcharge
