@@ -184,6 +184,7 @@ bool MainForm::SaveTo(const std::string& path) {
     return false;
   }
   history_.RecordSave(path, plan);
+  ShowHistory();
   return true;
 }
 
@@ -207,6 +208,11 @@ void MainForm::ShowHistory() {
   w.mnuUndo.SetEnabled(history_.CanUndo());
   w.mnuRedo.SetCaption(redo.empty() ? "&Redo" : "&Redo " + redo);
   w.mnuRedo.SetEnabled(history_.CanRedo());
+  // The file the plan is kept in, and whether the plan differs from what that file holds.
+  const PlanDocument& document = history_.document();
+  const std::string name =
+      document.path.empty() ? "Untitled" : std::filesystem::path(document.path).filename().string();
+  w.SetTitle(name + "[*] - " + w.caption(), history_.plan() != document.saved);
 }
 
 void MainForm::cmdSearch_Click() {

@@ -67,6 +67,8 @@ void PlanHistory::RecordSave(const std::string& path, const Plan& saved) {
     record = current;
   }
   *record = PlanDocument{path, true, saved};
+  // What was saved is the plan as it stands: the state that holds it says so too.
+  entries_[current_].plan = saved;
 }
 
 std::shared_ptr<PlanDocument> PlanHistory::FileRecord(const std::string& path) const {

@@ -184,7 +184,11 @@ bool Program::Start() {
   }
   ui::MainWindow& w = form_.window();
   shell_ = std::make_unique<MainShell>(gate_, form_);
-  shell_->setWindowTitle(ToQString(w.caption()));
+  w.on_title = [this, &w] {
+    shell_->setWindowTitle(ToQString(w.title()));
+    shell_->setWindowModified(w.modified());
+  };
+  w.on_title();
   auto* client = new QWidget(shell_.get());
   shell_->setCentralWidget(client);
   view_ = std::make_unique<WindowView>(w, gate_, client, shell_->menuBar());

@@ -31,6 +31,13 @@ int Window::Ask(const std::string& title, const std::string& text,
   return answer >= 0 && answer < static_cast<int>(buttons.size()) ? answer : -1;
 }
 
+void Window::SetTitle(std::string title, bool modified) {
+  if (title == title_ && modified == modified_) return;
+  title_ = std::move(title);
+  modified_ = modified;
+  if (on_title) on_title();
+}
+
 void Window::CopyText(const std::string& text) {
   if (present_clipboard) present_clipboard(text);
 }

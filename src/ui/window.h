@@ -27,6 +27,13 @@ class Window {
   // what it holds, and later controls are drawn above earlier ones.
   const std::vector<Control*>& controls() const { return controls_; }
 
+  // What the title bar shows: the caption, or what SetTitle gave; "[*]" in it marks where a view
+  // shows that the document has unsaved changes (`modified`). `on_title` tells the view.
+  const std::string& title() const { return title_.empty() ? caption_ : title_; }
+  bool modified() const { return modified_; }
+  void SetTitle(std::string title, bool modified);
+  std::function<void()> on_title;
+
   // Closes the window; `on_unload` tells whoever shows it.
   void Unload();
   bool loaded() const { return loaded_; }
@@ -69,6 +76,8 @@ class Window {
   int client_height_;
   std::vector<Control*> controls_;
   bool loaded_ = true;
+  std::string title_;
+  bool modified_ = false;
 };
 
 // "cboType(5)": the name of element `index` of a control array.

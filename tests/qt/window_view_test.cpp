@@ -613,6 +613,10 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   EXPECT_EQ(w.txtAF[0].Text(), "102");
   EXPECT_EQ(undo->text().toStdString(), "&Undo Chest AF/DPS");
 
+  // The title names the plan's file, with a mark while it has unsaved changes.
+  const QString program_title = " - Orvalis's Gemwrighting Workshop";
+  EXPECT_EQ(top->windowTitle(), "Untitled[*]" + program_title);
+  EXPECT_TRUE(top->isWindowModified());
   // The close box asks while the plan has changes; Cancel keeps the window.
   shown.clear();
   top->close();
@@ -628,6 +632,12 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   shown.clear();
   QTest::keyClick(top, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   ASSERT_TRUE(shown.empty()) << shown.front();
+  EXPECT_EQ(top->windowTitle(), "plan.txt[*]" + program_title);
+  EXPECT_FALSE(top->isWindowModified());
+  QTest::keyClick(top, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(top->isWindowModified());
+  QTest::keyClick(top, Qt::Key_Y, Qt::ControlModifier);  // back to the plan saved
+  EXPECT_FALSE(top->isWindowModified());
   const std::string saved = test::PlanSnapshot(w);
   top->close();
   EXPECT_TRUE(shown.empty());
