@@ -39,6 +39,6 @@ install(FILES ${GW_PACKAGING_DIR}/${GW_METAINFO} DESTINATION share/metainfo)
 install(FILES ${GW_PACKAGING_DIR}/gemwright-workshop.1.gz ${GW_PACKAGING_DIR}/gemwright-report.1.gz
   DESTINATION share/man/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${GW_PACKAGING_DIR}/changelog.gz
-  DESTINATION share/doc/gemwright-workshop)
+  ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/gemwright-workshop)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/full-set.txt ${PROJECT_SOURCE_DIR}/examples/README.md
   DESTINATION share/gemwright-workshop/examples)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/help_text.h"
 #include "calc/explanations.h"
 #include "calc/shopping_list.h"
 #include "common/convert.h"
@@ -12,6 +13,7 @@
 #include "plan/item_set_writer.h"
 #include "plan/round_trip.h"
 #include "search/item_search.h"
+#include "ui/help_window.h"
 #include "ui/search_window.h"
 #include "ui/shopping_window.h"
 
@@ -39,6 +41,7 @@ MainForm::MainForm(std::filesystem::path data_folder)
       reference_(std::make_unique<ReferenceTables>()),
       calc_(*window_, *reference_, constants_) {
   Wire();
+  window_->mnuVersion.SetCaption("&Version " GW_VERSION);
 }
 
 void MainForm::Form_Load() {
@@ -238,6 +241,30 @@ void MainForm::mnuShopping_Click() {
   shopping.cmdCopy.Click = [&shopping, text] { shopping.CopyText(text); };
   shopping.cmdClose.Click = [&shopping] { shopping.Unload(); };
   window_->ShowModal(shopping);
+}
+
+void MainForm::mnuHelpContents_Click() {
+  ui::HelpWindow help;
+  for (std::string& paragraph : ProgramHelp())
+    help.lstHelp.AddItem(std::move(paragraph));
+  help.cmdClose.Click = [&help] { help.Unload(); };
+  window_->ShowModal(help);
+}
+
+void MainForm::mnuAbout_Click() {
+  std::error_code error;
+  const std::filesystem::path data = std::filesystem::absolute(data_folder_, error);
+  window_->MsgBox(
+      "About Gemwright Workshop",
+      "Gemwright Workshop " GW_VERSION
+      "\n\nPlans the gems imbued into a character's nineteen items: each gem's name and "
+      "price, each item's imbue points and overcharge, and the character's totals."
+      "\n\nFree software under the GNU General Public License, version 3 or later."
+      "\n\nData folder: " +
+          (error ? data_folder_ : data).string() +
+          "\n\nHelp: F1; the README (README.md with the sources, and installed in "
+          "share/doc/gemwright-workshop); \"man gemwright-workshop\" and \"man "
+          "gemwright-report\".");
 }
 
 }  // namespace gw

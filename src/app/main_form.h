@@ -61,6 +61,10 @@ class MainForm {
   ImportOutcome OpenStartingFile(const std::filesystem::path& path);
   void cmdSearch_Click();
   void mnuShopping_Click();
+  // F1: how to plan an item, and the keys, as the README says them.
+  void mnuHelpContents_Click();
+  // "About" and "Version ...": the program, its version, licence, data folder and documents.
+  void mnuAbout_Click();
 
   // File, "Save" writes to the file of the last Open or Save when this program wrote it, and
   // otherwise acts as "Save As...". Both are false when nothing was written.

@@ -1,5 +1,5 @@
 // Every control event of the main window that has a handler, attached to it. Events not named
-// here run nothing: typing, "Clear", "About" and the version entry.
+// here run nothing: typing and "Clear".
 
 #include "calc/wiring.h"
 #include "app/main_form.h"
@@ -19,6 +19,9 @@ void MainForm::Wire() {
   w.mnuSave.Click = [this] { mnuSave_Click(); };
   w.mnuSaveAs.Click = [this] { mnuSaveAs_Click(); };
   w.mnuShopping.Click = [this] { mnuShopping_Click(); };
+  w.mnuQuit.Click = [this] { cmdExit_Click(); };
+  w.mnuHelpContents.Click = [this] { mnuHelpContents_Click(); };
+  w.mnuAbout.Click = w.mnuVersion.Click = [this] { mnuAbout_Click(); };
   w.mnuUndo.Click = [this] { mnuUndo_Click(); };
   w.mnuRedo.Click = [this] { mnuRedo_Click(); };
   w.cmdLoadItem.Click = [this] { cmdLoadItem_Click(); };

@@ -148,15 +148,19 @@ void ShowScrollBar(QScrollBar& w, const ui::VScrollBar& bar) {
 
 QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
   auto* w = new QListWidget(parent);
-  // The face the window asks for, else the system's fixed-pitch face.
-  QFont font;
-  font.setFamilies({ToQString(list.font_family),
-                    QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), "Liberation Mono",
-                    "DejaVu Sans Mono", "monospace"});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  font.setPointSizeF(list.font_points);
-  w->setFont(font);
+  w->setWordWrap(list.word_wrap);
+  if (list.word_wrap) w->setSpacing(3);  // paragraphs, told apart
+  if (!list.font_family.empty()) {
+    // The face the window asks for, else the system's fixed-pitch face.
+    QFont font;
+    font.setFamilies({ToQString(list.font_family),
+                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                      "Liberation Mono", "DejaVu Sans Mono", "monospace"});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(list.font_points);
+    w->setFont(font);
+  }
   // Its text colour is fixed, so is the ground it stands on: on a dark desktop's ground the
   // text would vanish.
   QPalette palette = w->palette();

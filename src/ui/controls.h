@@ -291,9 +291,11 @@ class TabContainer : public Control {
 class ListBox : public Control {
  public:
   ListBox() : Control(ControlKind::ListBox) {}
-  std::string font_family;
+  std::string font_family;  // empty: the desktop's face
   double font_points = 0;
   Color fore_color = 0;
+  // Long entries wrap onto more lines rather than run past the edge.
+  bool word_wrap = false;
 
   const std::vector<std::string>& items() const { return items_; }
   void AddItem(std::string text);

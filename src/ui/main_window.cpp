@@ -127,6 +127,8 @@ void MainWindow::BuildMenus() {
   mnuSaveAs.shortcuts = {"Ctrl+Shift+S"};
   menu(mnuShopping, "mnuShopping", &mnuFile, "Shopping &List...");
   mnuShopping.shortcuts = {"Ctrl+L"};
+  menu(mnuQuit, "mnuQuit", &mnuFile, "&Quit");
+  mnuQuit.shortcuts = {"Ctrl+Q"};
   // "E&dit": Alt+E stays with "&Exit".
   menu(mnuEdit, "mnuEdit", nullptr, "E&dit");
   menu(mnuUndo, "mnuUndo", &mnuEdit, "&Undo");
@@ -151,6 +153,9 @@ void MainWindow::BuildMenus() {
   mnuGW.SetChecked(true);
   for (MenuItem* craft : {&mnuAlc, &mnuAC, &mnuFlet, &mnuTail, &mnuWC})
     craft->SetEnabled(false);
+  menu(mnuHelp, "mnuHelp", nullptr, "&Help");
+  menu(mnuHelpContents, "mnuHelpContents", &mnuHelp, "&Planning and Keys");
+  mnuHelpContents.shortcuts = {"F1"};
   menu(mnuAbout, "mnuAbout", nullptr, "&About");
   menu(mnuVersion, "mnuVersion", nullptr, "&Version 0.0181 Beta");
 }

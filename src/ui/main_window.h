@@ -41,10 +41,11 @@ class MainWindow : public Window {
   bool ImportInProgress = false;
 
   // Menu bar.
-  MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs, mnuShopping;
+  MenuItem mnuFile, mnuOpen, mnuSave, mnuSaveAs, mnuShopping, mnuQuit;
   MenuItem mnuEdit, mnuUndo, mnuRedo;
   MenuItem mnuView, mnuEquippedOnly;
   MenuItem mnuCraft, mnuAlc, mnuAC, mnuFlet, mnuGW, mnuTail, mnuWC;
+  MenuItem mnuHelp, mnuHelpContents;
   MenuItem mnuAbout, mnuVersion;
 
   // Character info, display options, crafter.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <functional>
@@ -14,11 +15,13 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/help_text.h"
 #include "common/text.h"
 #include "data/data_files.h"
 #include "support/desk.h"
 #include "support/files.h"
 #include "support/snapshot.h"
+#include "ui/help_window.h"
 #include "ui/search_window.h"
 
 namespace gw {
@@ -97,6 +100,55 @@ TEST_F(MainFormTest, ATabsFirstShowingFillsItsEmptyQualitiesAndSearchOpensOnlyFr
     OpenSearch([](ui::ItemSearchWindow& s) { s.cboType[0].SetListIndex(2); });
   }
   EXPECT_EQ(openings, 3);
+}
+
+// Every menu item a player can choose does something to see, or is shown disabled: the help
+// window shows the README's own walk-through and keys, About and the version say the build's
+// version, Quit asks as Exit does, and Craft Pricing shows the one price there is.
+TEST_F(MainFormTest, EveryMenuItemActsOrIsShownDisabled) {
+  std::vector<std::string> without_action;
+  for (const ui::Control* control : w.controls()) {
+    if (control->kind() != ui::ControlKind::MenuItem) continue;
+    const bool has_items =
+        std::any_of(w.controls().begin(), w.controls().end(),
+                    [&](const ui::Control* c) { return c->container() == control; });
+    const auto& item = static_cast<const ui::MenuItem&>(*control);
+    if (!has_items && item.enabled() && !item.Click) without_action.push_back(item.name());
+  }
+  EXPECT_EQ(without_action, std::vector<std::string>{});
+  EXPECT_EQ(w.mnuVersion.Caption(), "&Version " GW_VERSION);
+  for (ui::MenuItem* about : {&w.mnuAbout, &w.mnuVersion}) {
+    messages.clear();
+    about->Press();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Gemwright Workshop " GW_VERSION "\n"), std::string::npos);
+    EXPECT_NE(messages[0].find("Data folder: /"), std::string::npos);
+  }
+  std::vector<std::string> help;
+  w.present_modal = [&](ui::Window& child) {
+    help = static_cast<ui::HelpWindow&>(child).lstHelp.items();
+  };
+  w.mnuHelpContents.Press();
+  ASSERT_GT(help.size(), 10u);
+  EXPECT_EQ(help[0], "Planning an item");
+  EXPECT_NE(std::find(help.begin(), help.end(), "Ctrl+L: File, \"Shopping List...\""), help.end());
+  EXPECT_EQ(std::count_if(help.begin(), help.end(),
+                          [](const std::string& p) { return p.find("**") != std::string::npos; }),
+            0);
+  // Markdown into paragraphs: items and rows each their own, wrapped lines joined.
+  EXPECT_EQ(HelpParagraphs("## Keys\n\nSome `code` and **bold**\nwrapped.\n1. One\n   two\n- Dot\n"
+                           "| Key | Does |\n|---|---|\n| F1 | help |\n"),
+            (std::vector<std::string>{"Keys", "Some code and bold wrapped.", "1. One two",
+                                      "\u2022 Dot", "Key: Does", "F1: help"}));
+  w.mnuGW.Press();
+  EXPECT_TRUE(w.mnuGW.Checked());
+  EXPECT_FALSE(w.mnuAlc.enabled() || w.mnuWC.enabled());
+  w.cboItmQual[0].SetListIndex(2);  // a change to ask about
+  questions.clear();
+  answer = "Cancel";
+  w.mnuQuit.Press();
+  EXPECT_EQ(questions, std::vector<std::string>{"Save the changes to this plan?"});
+  EXPECT_TRUE(w.loaded());
 }
 
 TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffects) {

@@ -514,13 +514,26 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
     return list.join(" ").toStdString();
   };
   EXPECT_EQ(keys("mnuOpen") + "|" + keys("mnuSave") + "|" + keys("mnuSaveAs") + "|" +
-                keys("mnuUndo") + "|" + keys("mnuRedo"),
-            "Ctrl+O|Ctrl+S|Ctrl+Shift+S|Ctrl+Z|Ctrl+Y Ctrl+Shift+Z");
+                keys("mnuUndo") + "|" + keys("mnuRedo") + "|" + keys("mnuShopping") + "|" +
+                keys("mnuQuit") + "|" + keys("mnuHelpContents"),
+            "Ctrl+O|Ctrl+S|Ctrl+Shift+S|Ctrl+Z|Ctrl+Y Ctrl+Shift+Z|Ctrl+L|Ctrl+Q|F1");
   QStringList bar;
   for (QAction* menu : top->menuBar()->actions())
     bar << menu->text();
-  EXPECT_EQ(bar.join("|").toStdString(),
-            "&File|E&dit|V&iew|&Craft Pricing|&About|&Version 0.0181 Beta");
+  EXPECT_EQ(bar.join("|").toStdString(), "&File|E&dit|V&iew|&Craft Pricing|&Help|&About|" +
+                                             model().mnuVersion.Caption());
+  // Craft Pricing shows the one price there is, checked, and no other as if it could be had.
+  Find<QAction>("mnuGW")->trigger();
+  EXPECT_TRUE(Find<QAction>("mnuGW")->isChecked());
+  EXPECT_FALSE(Find<QAction>("mnuAlc")->isEnabled());
+  // F1 opens the help, whose first words are the README's.
+  QString first_help;
+  while_modal = [&](QDialog& dialog) {
+    first_help = qt::Find<QListWidget>(&dialog, "lstHelp")->item(1)->text();
+  };
+  QTest::keyClick(top, Qt::Key_F1);
+  EXPECT_TRUE(first_help.startsWith("1. Pick the item.")) << first_help.toStdString();
+  while_modal = nullptr;
   auto* undo = Find<QAction>("mnuUndo");
   auto* redo = Find<QAction>("mnuRedo");
   EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());
