@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "common/error.h"
+#include "qt/file_dialogs.h"
 #include "qt/message_box.h"
 #include "qt/program_style.h"
 #include "qt/qt_text.h"
@@ -139,10 +140,10 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
   ui::MainWindow& w = form_.window();
   w.CommonDialog.chooser = [this]() -> std::optional<std::string> {
     if (hooks_.choose_file) return hooks_.choose_file();
-    // No filter, title or start folder: the dialog's own defaults.
-    const QString path = QFileDialog::getOpenFileName(main_window());
-    if (path.isEmpty()) return std::nullopt;
-    return FromQString(path);
+    const std::optional<QString> path = ChooseItemSet(main_window(), QFileDialog::AcceptOpen,
+                                                      ToQString(form_.history().document().path));
+    if (!path) return std::nullopt;
+    return FromQString(*path);
   };
   w.present_message = [this](const std::string& title, const std::string& text) {
     gate_.FlushViews();
@@ -155,10 +156,10 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
   w.CommonDialog.save_chooser = [this](const std::string& proposed) -> std::optional<std::string> {
     if (hooks_.choose_save_file) return hooks_.choose_save_file(proposed);
     // The dialog asks before it lets the player pick a file that exists.
-    const QString path =
-        QFileDialog::getSaveFileName(main_window(), "Save Item Set", ToQString(proposed));
-    if (path.isEmpty()) return std::nullopt;
-    return FromQString(path);
+    const std::optional<QString> path =
+        ChooseItemSet(main_window(), QFileDialog::AcceptSave, ToQString(proposed));
+    if (!path) return std::nullopt;
+    return FromQString(*path);
   };
   w.present_question = [this](const std::string& title, const std::string& text,
                               const std::vector<std::string>& buttons) {

@@ -17,6 +17,7 @@
 #include "calc/gem_price.h"
 #include "common/error.h"
 #include "qt/event_gate.h"
+#include "qt/file_dialogs.h"
 #include "qt/message_box.h"
 #include "qt/program.h"
 #include "qt/tab_strip.h"
@@ -520,8 +521,8 @@ TEST_F(ProgramTest, ShortcutsUndoRedoAndSaveAndTheCloseBoxAsksAboutChanges) {
   QStringList bar;
   for (QAction* menu : top->menuBar()->actions())
     bar << menu->text();
-  EXPECT_EQ(bar.join("|").toStdString(), "&File|E&dit|V&iew|&Craft Pricing|&Help|&About|" +
-                                             model().mnuVersion.Caption());
+  EXPECT_EQ(bar.join("|").toStdString(),
+            "&File|E&dit|V&iew|&Craft Pricing|&Help|&About|" + model().mnuVersion.Caption());
   // Craft Pricing shows the one price there is, checked, and no other as if it could be had.
   Find<QAction>("mnuGW")->trigger();
   EXPECT_TRUE(Find<QAction>("mnuGW")->isChecked());
@@ -886,6 +887,28 @@ TEST_F(ProgramTest, CapsDistanceToCapAndEquippedItemsOnlyAsAPlayerUsesThem) {
   }
   EXPECT_GT(fixed, 40);  // those built so far: the panels and the shown item
   QApplication::setPalette(light);
+}
+
+// The item set dialogs offer item sets first, start in the plan's folder (or the documents
+// folder), and a name saved without an extension gets ".txt".
+TEST(ItemSetDialog, FiltersStartFolderAndDefaultExtension) {
+  test::TempFolder folder;
+  const QString current = QString::fromStdString((folder.path() / "old.txt").string());
+  for (const auto mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+    const auto dialog = MakeItemSetDialog(nullptr, mode, current);
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"Item sets (*.txt)", "All files (*)"}));
+    EXPECT_EQ(dialog->directory().absolutePath(), QFileInfo(current).absolutePath());
+    EXPECT_EQ(MakeItemSetDialog(nullptr, mode, "")->directory().absolutePath(),
+              QDir(DocumentsFolder()).absolutePath());
+  }
+  const auto save = MakeItemSetDialog(nullptr, QFileDialog::AcceptSave, current);
+  save->setOption(QFileDialog::DontUseNativeDialog);
+  save->show();
+  for (const auto& [typed, chosen] : std::vector<std::pair<QString, QString>>{
+           {"tank-plan", "tank-plan.txt"}, {"tank.plan", "tank.plan"}, {"t.txt", "t.txt"}}) {
+    save->findChild<QLineEdit*>("fileNameEdit")->setText(typed);
+    EXPECT_EQ(QFileInfo(save->selectedFiles().value(0)).fileName(), chosen);
+  }
 }
 
 // An item that cannot be made warns on its tab and in its captions, in colour and in words, and
