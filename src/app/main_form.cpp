@@ -191,6 +191,16 @@ bool MainForm::SaveTo(const std::string& path) {
   return true;
 }
 
+void MainForm::cmdClearItem_Click() {
+  const int k = window_->SSTab1.Tab();
+  Plan plan = CapturePlan(*window_);
+  plan.items[static_cast<size_t>(k)] = FreshItem();
+  Unrecorded([&] { RestorePlan(*window_, calc_, plan); });
+  history_.Record(CapturePlan(*window_),
+                  "Clear " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
+  ShowHistory();
+}
+
 void MainForm::mnuUndo_Click() {
   if (!history_.CanUndo()) return;
   Unrecorded([&] { RestorePlan(*window_, calc_, history_.Undo()); });

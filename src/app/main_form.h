@@ -41,6 +41,8 @@ class MainForm {
   bool Form_QueryUnload();
   void ClearItem() {}
 
+  // "Clear": the current item as a new window shows it, one step ("Clear Chest").
+  void cmdClearItem_Click();
   // Present but without effect.
   void cmdLoadItem_Click() {}
   void cmdSaveItem_Click() {}

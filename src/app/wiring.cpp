@@ -1,5 +1,5 @@
 // Every control event of the main window that has a handler, attached to it. Events not named
-// here run nothing: typing and "Clear".
+// here run nothing: typing.
 
 #include "calc/wiring.h"
 #include "app/main_form.h"
@@ -24,6 +24,7 @@ void MainForm::Wire() {
   w.mnuAbout.Click = w.mnuVersion.Click = [this] { mnuAbout_Click(); };
   w.mnuUndo.Click = [this] { mnuUndo_Click(); };
   w.mnuRedo.Click = [this] { mnuRedo_Click(); };
+  w.cmdClearItem.Click = [this] { cmdClearItem_Click(); };
   w.cmdLoadItem.Click = [this] { cmdLoadItem_Click(); };
   w.cmdSaveItem.Click = [this] { cmdSaveItem_Click(); };
   w.cmdSwapItem.Click = [this] { cmdSwapItem_Click(); };

@@ -118,6 +118,15 @@ void RestoreItem(ui::MainWindow& w, Calculator& calc, int k, const ItemPlan& ite
 
 }  // namespace
 
+ItemPlan FreshItem() {
+  ItemPlan item;
+  item.level = item.af_dps = item.speed = item.bonus = "0";
+  item.crafted = true;
+  for (GemPlan& gem : item.gems)
+    gem.quality = 0;
+  return item;
+}
+
 Plan CapturePlan(const ui::MainWindow& w) {
   Plan plan;
   for (int k = 0; k < ui::kItemCount; ++k)

@@ -54,6 +54,10 @@ struct Plan {
 
 Plan CapturePlan(const ui::MainWindow& window);
 
+// An item as a new window holds it once its tab has been shown: nothing chosen, the texts the
+// window starts with, crafted, not equipped, every gem quality the first entry.
+ItemPlan FreshItem();
+
 // Writes `plan` into the window through the same controls and evaluation as a player's choices
 // or an import, so that every caption is computed, never copied. Only the items that differ from
 // what the window holds are written; the crafter level, when it differs, evaluates every item.

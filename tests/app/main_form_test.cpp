@@ -151,6 +151,33 @@ TEST_F(MainFormTest, EveryMenuItemActsOrIsShownDisabled) {
   EXPECT_TRUE(w.loaded());
 }
 
+// "Clear" puts the shown item back as a new window shows it, control for control, as one step
+// that undo takes back; the totals follow it.
+TEST_F(MainFormTest, ClearGivesTheShownItemOfANewWindowInOneStep) {
+  ImportFile((test::ExamplesFolder() / "full-set.txt").string());
+  const std::string example = test::PlanSnapshot(w);
+  test::Desk fresh;
+  for (const int k : {0, 13}) {
+    w.SSTab1.SetTab(k);
+    fresh.w.SSTab1.SetTab(k);
+    w.cmdClearItem.Press();
+    EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Clear " + std::string(ui::kItemNames[k]));
+    std::string cleared, expected;
+    for (const ui::Control* c : w.controls())
+      if (c->container() == &w.fraItem[k]) cleared += test::SnapshotLine(c);
+    for (const ui::Control* c : fresh.w.controls())
+      if (c->container() == &fresh.w.fraItem[k]) expected += test::SnapshotLine(c);
+    EXPECT_EQ(cleared, expected) << k;
+  }
+  // The window is what its plan gives when restored into another: every caption computed.
+  RestorePlan(fresh.w, fresh.form.calculator(), CapturePlan(w));
+  EXPECT_EQ(test::PlanSnapshot(fresh.w), test::PlanSnapshot(w));
+  w.mnuUndo.Press();
+  w.mnuUndo.Press();
+  w.SSTab1.SetTab(0);
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+}
+
 TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffects) {
   w.SSTab1.SetTab(11);
   w.ImportInProgress = true;  // the first effect is chosen even then

@@ -9,9 +9,9 @@
 
 #include "app/main_form.h"
 #include "calc/gem_price.h"
+#include "common/terminal_text.h"
 #include "common/text.h"
 #include "report/run_report.h"
-#include "common/terminal_text.h"
 #include "support/files.h"
 #include "support/snapshot.h"
 
