@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "plan/item_set_writer.h"
 #include "plan/round_trip.h"
 #include "search/item_search.h"
+#include "ui/choice_window.h"
 #include "ui/help_window.h"
 #include "ui/search_window.h"
 #include "ui/shopping_window.h"
@@ -198,6 +200,39 @@ void MainForm::cmdClearItem_Click() {
   Unrecorded([&] { RestorePlan(*window_, calc_, plan); });
   history_.Record(CapturePlan(*window_),
                   "Clear " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
+  ShowHistory();
+}
+
+void MainForm::cmdSwapItem_Click() {
+  const int k = window_->SSTab1.Tab();
+  const std::string here(ui::kItemNames[static_cast<size_t>(k)]);
+  ui::ChoiceWindow choice("Swap Item", "Swap " + here + " with:");
+  std::vector<int> others;
+  for (int j = 0; j < ui::kItemCount; ++j) {
+    if (j == k) continue;
+    const std::string& name = window_->txtItemName[j].Text();
+    choice.cboChoice.AddItem(std::string(ui::kItemNames[static_cast<size_t>(j)]) +
+                             (name.empty() ? "" : ": " + name));
+    others.push_back(j);
+  }
+  choice.cboChoice.SetListIndex(0);
+  int chosen = -1;
+  choice.cmdOK.Click = [&] {
+    chosen = others[static_cast<size_t>(choice.cboChoice.ListIndex())];
+    choice.Unload();
+  };
+  choice.cmdCancel.Click = [&choice] { choice.Unload(); };
+  window_->ShowModal(choice);
+  if (chosen == -1) return;
+
+  Plan plan = CapturePlan(*window_);
+  std::swap(plan.items[static_cast<size_t>(k)], plan.items[static_cast<size_t>(chosen)]);
+  PrepareItem(plan, k);  // the item now shown is prepared as every shown item is
+  Unrecorded([&] { RestorePlan(*window_, calc_, plan); });
+  const auto [first, second] = std::minmax(k, chosen);
+  history_.Record(CapturePlan(*window_),
+                  "Swap " + std::string(ui::kItemNames[static_cast<size_t>(first)]) + ", " +
+                      std::string(ui::kItemNames[static_cast<size_t>(second)]));
   ShowHistory();
 }
 

@@ -43,10 +43,12 @@ class MainForm {
 
   // "Clear": the current item as a new window shows it, one step ("Clear Chest").
   void cmdClearItem_Click();
+  // "Swap...": asks which other item, then the two exchange every field, one step ("Swap Left
+  // Ring, Right Ring"); nothing when the question is cancelled.
+  void cmdSwapItem_Click();
   // Present but without effect.
   void cmdLoadItem_Click() {}
   void cmdSaveItem_Click() {}
-  void cmdSwapItem_Click() {}
   void mnuAlc_Click() {}
   void mnuAC_Click() {}
   void mnuFlet_Click() {}

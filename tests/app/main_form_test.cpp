@@ -18,9 +18,11 @@
 #include "app/help_text.h"
 #include "common/text.h"
 #include "data/data_files.h"
+#include "plan/plan.h"
 #include "support/desk.h"
 #include "support/files.h"
 #include "support/snapshot.h"
+#include "ui/choice_window.h"
 #include "ui/help_window.h"
 #include "ui/search_window.h"
 
@@ -176,6 +178,48 @@ TEST_F(MainFormTest, ClearGivesTheShownItemOfANewWindowInOneStep) {
   w.mnuUndo.Press();
   w.SSTab1.SetTab(0);
   EXPECT_EQ(test::PlanSnapshot(w), example);
+}
+
+// "Swap..." asks which other item (never the shown one) and exchanges the two, every field, as
+// one step; twice is the identity, undo gives the other, Cancel changes nothing.
+TEST_F(MainFormTest, SwapExchangesTwoItemsInOneStepAndTwiceIsTheIdentity) {
+  ImportFile((test::ExamplesFolder() / "full-set.txt").string());
+  const auto index = [](std::string_view name) {
+    return static_cast<int>(std::find(ui::kItemNames.begin(), ui::kItemNames.end(), name) -
+                            ui::kItemNames.begin());
+  };
+  const int left = index("Left Hand"), right = index("Right Hand");
+  std::string answer_with = "Right Hand";
+  std::vector<std::string> offered;
+  w.present_modal = [&](ui::Window& child) {
+    auto& choice = static_cast<ui::ChoiceWindow&>(child);
+    offered = choice.cboChoice.items();
+    for (size_t i = 0; i < offered.size(); ++i) {
+      if (offered[i].starts_with(answer_with)) choice.cboChoice.SetListIndex(static_cast<int>(i));
+    }
+    (answer_with.empty() ? choice.cmdCancel : choice.cmdOK).Press();
+  };
+  w.SSTab1.SetTab(left);
+  const std::string example = test::PlanSnapshot(w);
+  const Plan before = CapturePlan(w);
+  w.cmdSwapItem.Press();
+  EXPECT_EQ(offered.size(), 18u);
+  EXPECT_EQ(std::count_if(offered.begin(), offered.end(),
+                          [](const std::string& o) { return o.starts_with("Left Hand"); }),
+            0);
+  const Plan swapped = CapturePlan(w);
+  EXPECT_EQ(swapped.items[left], before.items[right]);
+  EXPECT_EQ(swapped.items[right], before.items[left]);
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Swap Right Hand, Left Hand");
+  const std::string once = test::PlanSnapshot(w);
+  w.cmdSwapItem.Press();
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+  w.mnuUndo.Press();
+  EXPECT_EQ(test::PlanSnapshot(w), once);
+  answer_with.clear();
+  w.cmdSwapItem.Press();
+  EXPECT_EQ(test::PlanSnapshot(w), once);
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Swap Right Hand, Left Hand");
 }
 
 TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffects) {

@@ -968,6 +968,22 @@ TEST_F(ProgramTest, AnImpossibleItemIsMarkedOnItsTabAndInItsCaptionsUntilUndone)
   EXPECT_TRUE(listed.contains("Total cost: " + QString::fromStdString(*SumOfCoinTexts(costs))));
   EXPECT_TRUE(listed.filter("Radiant Oxblood Stone").value(0).startsWith("    3  "));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), listed.join('\n') + '\n');
+
+  // "Swap..." asks which item in a window of its own, and "OK" exchanges the two; "Clear"
+  // empties the shown one.
+  const QString arms = QString::fromStdString(model().txtItemName[1].Text());
+  QString question;
+  while_modal = [&](QDialog& dialog) {
+    question = qt::Find<QLabel>(&dialog, "lblQuestion")->text();
+    QTest::mouseClick(qt::Find<QPushButton>(&dialog, "cmdOK"), Qt::LeftButton);  // Arms, first
+  };
+  QTest::mouseClick(Find<QPushButton>("cmdSwapItem"), Qt::LeftButton);
+  EXPECT_EQ(question, "Swap Chest with:");
+  EXPECT_EQ(Find<QLineEdit>("txtItemName(0)")->text(), arms);
+  QTest::mouseClick(Find<QPushButton>("cmdClearItem"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLineEdit>("txtItemName(0)")->text(), "");
+  EXPECT_EQ(Find<QLabel>("lblImbPoint(0)")->text(), "Imbue Points: 00.0 / 00");
+  EXPECT_EQ(Find<QAction>("mnuUndo")->text(), "&Undo Clear Chest");
 }
 
 }  // namespace
