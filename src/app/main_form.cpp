@@ -5,12 +5,15 @@
 #include <utility>
 
 #include "app/help_text.h"
+#include "app/program_folder.h"
 #include "calc/explanations.h"
 #include "calc/shopping_list.h"
+#include "calc/wiring.h"
 #include "common/convert.h"
 #include "common/file_write.h"
 #include "common/text.h"
 #include "data/data_files.h"
+#include "import/item_set_import.h"
 #include "plan/item_set_writer.h"
 #include "plan/round_trip.h"
 #include "search/item_search.h"
@@ -167,20 +170,30 @@ bool MainForm::mnuSaveAs_Click() {
 }
 
 bool MainForm::SaveTo(const std::string& path) {
+  const Plan plan = CapturePlan(*window_);
+  const std::string text = WriteItemSet(plan, *reference_);
+  if (!WriteChecked(path, text, CompareRoundTrip(text, plan, *reference_, constants_),
+                    "this plan")) {
+    return false;
+  }
+  history_.RecordSave(path, plan);
+  ShowHistory();
+  return true;
+}
+
+bool MainForm::WriteChecked(const std::string& path, const std::string& text,
+                            const std::vector<RoundTripDifference>& differences,
+                            const std::string& what) {
   ui::MainWindow& w = *window_;
   const std::string name = std::filesystem::path(path).filename().string();
   if (IsReadOnlyFile(path) && w.Ask(kSaveTitle, "'" + name + "' is read-only. Replace it anyway?",
                                     {"Replace", "Cancel"}) != 0) {
     return false;
   }
-  const Plan plan = CapturePlan(w);
-  const std::string text = WriteItemSet(plan, *reference_);
-  const std::vector<RoundTripDifference> differences =
-      CompareRoundTrip(text, plan, *reference_, constants_);
   if (!differences.empty()) {
-    const std::string question = "Opening " + Quoted(name) +
-                                 " would not give back this plan exactly:\n\n" +
-                                 DescribeDifferences(differences) + "\nSave anyway?";
+    const std::string question = "Opening " + Quoted(name) + " would not give back " + what +
+                                 " exactly:\n\n" + DescribeDifferences(differences) +
+                                 "\nSave anyway?";
     if (w.Ask(kSaveTitle, question, {"Save anyway", "Cancel"}) != 0) return false;
   }
   if (const std::optional<std::string> error = WriteFileAtomically(path, text)) {
@@ -188,9 +201,89 @@ bool MainForm::SaveTo(const std::string& path) {
                              ". The file on the disk was not changed.");
     return false;
   }
-  history_.RecordSave(path, plan);
-  ShowHistory();
   return true;
+}
+
+bool MainForm::cmdSaveItem_Click() {
+  ui::MainWindow& w = *window_;
+  const int k = w.SSTab1.Tab();
+  const ItemPlan item = CapturePlan(w).items[static_cast<size_t>(k)];
+  // The library is made when first needed; where it cannot be, the dialog starts elsewhere and
+  // the write says why it failed.
+  const std::filesystem::path library = ItemLibraryFolder();
+  std::error_code error;
+  std::filesystem::create_directories(library, error);
+  std::string stem(Trim(item.name));
+  if (stem.empty()) stem = ui::kItemNames[static_cast<size_t>(k)];
+  std::replace(stem.begin(), stem.end(), '/', '-');  // a name, never a path
+  if (stem.starts_with('.')) stem.insert(0, "item");
+  w.CommonDialog.item_file = true;
+  const bool chosen = w.CommonDialog.ShowSave((library / (stem + ".txt")).string());
+  w.CommonDialog.item_file = false;
+  if (!chosen) return false;
+  const std::string text = WriteItemFile(item, k, *reference_);
+  // What the file keeps of the item: opened into a new window it must give this item there.
+  Plan alone = BlankPlan();
+  alone.items[static_cast<size_t>(k)] = item;
+  return WriteChecked(w.CommonDialog.FileName(), text,
+                      CompareRoundTrip(text, alone, *reference_, constants_), "this item");
+}
+
+void MainForm::cmdLoadItem_Click() {
+  ui::MainWindow& w = *window_;
+  const int k = w.SSTab1.Tab();
+  w.CommonDialog.start_folder = ItemLibraryFolder().string();
+  w.CommonDialog.item_file = true;
+  const bool chosen = w.CommonDialog.ShowOpen();
+  w.CommonDialog.start_folder.clear();
+  w.CommonDialog.item_file = false;
+  if (!chosen) return;
+  // Opened in a window of its own, as File, "Open..." opens it, so every rule of the import
+  // applies; only the item taken from it reaches the plan.
+  ui::MainWindow scratch;
+  Calculator calc(scratch, *reference_, constants_);
+  WireEvaluation(scratch, calc);
+  const ImportOutcome outcome =
+      ImportItemSetFile(scratch, calc, *reference_, w.CommonDialog.FileName());
+  if (!outcome.message.empty()) w.MsgBox(kImportTitle, outcome.message);
+  if (outcome.status != ImportStatus::Imported &&
+      outcome.status != ImportStatus::ImportedWithSkips) {
+    return;
+  }
+  std::vector<int> items;
+  for (int j = 0; j < ui::kItemCount; ++j) {
+    if (outcome.items_set[static_cast<size_t>(j)]) items.push_back(j);
+  }
+  if (items.empty()) {
+    w.MsgBox(kImportTitle, "The file sets no item, so nothing was loaded.");
+    return;
+  }
+  int from = items.front();
+  if (items.size() > 1) {
+    ui::ChoiceWindow choice(
+        "Load Item",
+        "Load which item into " + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "?");
+    for (const int j : items) {
+      const std::string& name = scratch.txtItemName[j].Text();
+      choice.cboChoice.AddItem(std::string(ui::kItemNames[static_cast<size_t>(j)]) +
+                               (name.empty() ? "" : ": " + name));
+    }
+    choice.cboChoice.SetListIndex(0);
+    from = -1;
+    choice.cmdOK.Click = [&] {
+      from = items[static_cast<size_t>(choice.cboChoice.ListIndex())];
+      choice.Unload();
+    };
+    choice.cmdCancel.Click = [&choice] { choice.Unload(); };
+    w.ShowModal(choice);
+    if (from == -1) return;
+  }
+  Plan plan = CapturePlan(w);
+  plan.items[static_cast<size_t>(k)] = CapturePlan(scratch).items[static_cast<size_t>(from)];
+  PrepareItem(plan, k);
+  Unrecorded([&] { RestorePlan(w, calc_, plan); });
+  history_.Record(CapturePlan(w), "Load " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
+  ShowHistory();
 }
 
 void MainForm::cmdClearItem_Click() {

@@ -12,6 +12,7 @@
 #include "data/reference_tables.h"
 #include "import/item_set_import.h"
 #include "plan/plan_history.h"
+#include "plan/round_trip.h"
 #include "ui/main_window.h"
 
 namespace gw {
@@ -46,9 +47,12 @@ class MainForm {
   // "Swap...": asks which other item, then the two exchange every field, one step ("Swap Left
   // Ring, Right Ring"); nothing when the question is cancelled.
   void cmdSwapItem_Click();
-  // Present but without effect.
-  void cmdLoadItem_Click() {}
-  void cmdSaveItem_Click() {}
+  // "Save...": the current item alone as an item file, into the item library by default, checked
+  // as File, "Save" checks a plan. False when nothing was written.
+  bool cmdSaveItem_Click();
+  // "Load...": an item of an item file (or any item set; when it sets several, a question asks
+  // which) into the current item, one step ("Load Chest").
+  void cmdLoadItem_Click();
   void mnuAlc_Click() {}
   void mnuAC_Click() {}
   void mnuFlet_Click() {}
@@ -112,6 +116,11 @@ class MainForm {
   // Asks whether to save changes not yet saved; true when the caller may go on.
   bool ConfirmDiscard();
   bool SaveTo(const std::string& path);
+  // Writes `text` to `path` after asking about a read-only file and about what `differences`
+  // says would not come back; false, having said why, when nothing was written.
+  // `what` names what was written ("this plan", "this item").
+  bool WriteChecked(const std::string& path, const std::string& text,
+                    const std::vector<RoundTripDifference>& differences, const std::string& what);
   // After an import: the opened file becomes the document, in one step.
   void RecordOpen(const ImportOutcome& outcome, const std::string& path);
   void ShowHistory();

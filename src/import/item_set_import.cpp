@@ -56,6 +56,7 @@ ImportOutcome Transfer(ui::MainWindow& w, Calculator& calc, const ReferenceTable
   }
   outcome.problems = std::move(reading.problems);
   outcome.first_line = std::move(reading.first_line);
+  outcome.items_set = reading.items_set;
   return outcome;
 }
 

@@ -4,6 +4,7 @@
 // it ends.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ struct ImportOutcome {
   ImportProblems problems;
   // The start of the file's first line (see ItemSetReading), empty when it could not be read.
   std::string first_line;
+  // The items the file set a value of.
+  std::array<bool, ui::kItemCount> items_set{};
 };
 
 // File, "Open...": shows the window's open-file dialog, then imports the chosen file.

@@ -112,6 +112,7 @@ class ItemLine {
   void Set(Field& field, Value value) {
     field = std::move(value);
     ++reading_.settings;
+    if (item_ >= 0 && item_ < ui::kItemCount) reading_.items_set[static_cast<size_t>(item_)] = true;
   }
 
  private:

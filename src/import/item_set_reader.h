@@ -2,6 +2,8 @@
 // marker texts anywhere in a line decide which fields it sets, and the last line wins.
 #pragma once
 
+#include <array>
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -22,6 +24,8 @@ struct ItemSetReading {
   bool has_item_lines = false;
   // How many values the file set; none means there is nothing to import.
   int settings = 0;
+  // The items the file set a value of.
+  std::array<bool, ui::kItemCount> items_set{};
   ImportProblems problems;
   // What the file sets of the character (its settings are counted in `settings` too).
   CharacterSettings character;

@@ -76,6 +76,20 @@ void WriteCharacter(Lines& out, const Plan& plan) {
   }
 }
 
+void WriteItem(Lines& out, const ReferenceTables& tables, int k, const ItemPlan& item) {
+  out.Raw("[" + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "]");
+  out.Add(Key(k, "_NAME"), item.name);
+  out.Add(Key(k, "_QUALITY"), Choice(item.quality));
+  out.Add(Key(k, "_LEVEL"), item.level);
+  out.Add(Key(k, "_EQUIPPED"), item.equipped ? "1" : "0");
+  out.Add(Key(k, "_PLAYER_MADE"), item.crafted ? "1" : "0");
+  out.Add(Key(k, "_DPS"), item.af_dps);
+  out.Add(Key(k, "_SPEED"), item.speed);
+  out.Add(Key(k, "_BONUS"), item.bonus);
+  for (int g = 0; g < ui::kGemsPerItem; ++g)
+    WriteGem(out, tables, k, g, item);
+}
+
 }  // namespace
 
 std::optional<std::string> GemIdentifier(const ReferenceTables& tables, int type, int effect) {
@@ -94,20 +108,15 @@ std::string WriteItemSet(const Plan& plan, const ReferenceTables& tables) {
   Lines out;
   out.Raw(std::string(kItemSetSignature) + ", version " + GW_VERSION);
   WriteCharacter(out, plan);
-  for (int k = 0; k < ui::kItemCount; ++k) {
-    const ItemPlan& item = plan.items[static_cast<size_t>(k)];
-    out.Raw("[" + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "]");
-    out.Add(Key(k, "_NAME"), item.name);
-    out.Add(Key(k, "_QUALITY"), Choice(item.quality));
-    out.Add(Key(k, "_LEVEL"), item.level);
-    out.Add(Key(k, "_EQUIPPED"), item.equipped ? "1" : "0");
-    out.Add(Key(k, "_PLAYER_MADE"), item.crafted ? "1" : "0");
-    out.Add(Key(k, "_DPS"), item.af_dps);
-    out.Add(Key(k, "_SPEED"), item.speed);
-    out.Add(Key(k, "_BONUS"), item.bonus);
-    for (int g = 0; g < ui::kGemsPerItem; ++g)
-      WriteGem(out, tables, k, g, item);
-  }
+  for (int k = 0; k < ui::kItemCount; ++k)
+    WriteItem(out, tables, k, plan.items[static_cast<size_t>(k)]);
+  return std::move(out.text());
+}
+
+std::string WriteItemFile(const ItemPlan& item, int k, const ReferenceTables& tables) {
+  Lines out;
+  out.Raw(std::string(kItemSetSignature) + ", version " + GW_VERSION);
+  WriteItem(out, tables, k, item);
   return std::move(out.text());
 }
 

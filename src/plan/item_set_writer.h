@@ -18,6 +18,10 @@ inline constexpr std::string_view kItemSetSignature = "; Gemwright Workshop item
 // "[Chest]"-style header and its lines, CR LF after every line.
 std::string WriteItemSet(const Plan& plan, const ReferenceTables& tables);
 
+// An item file: the signature line, then item `k`'s header and lines alone, as WriteItemSet
+// writes them; it is an item set that sets that one item.
+std::string WriteItemFile(const ItemPlan& item, int k, const ReferenceTables& tables);
+
 // The identifier of the gem identifier file that an import turns into gem type `type` with
 // effect `effect` (the last record of an identifier wins there); nothing when none does.
 std::optional<std::string> GemIdentifier(const ReferenceTables& tables, int type, int effect);

@@ -127,6 +127,12 @@ ItemPlan FreshItem() {
   return item;
 }
 
+Plan BlankPlan() {
+  Plan plan = CapturePlan(ui::MainWindow());
+  plan.items.fill(FreshItem());
+  return plan;
+}
+
 Plan CapturePlan(const ui::MainWindow& w) {
   Plan plan;
   for (int k = 0; k < ui::kItemCount; ++k)

@@ -58,6 +58,9 @@ Plan CapturePlan(const ui::MainWindow& window);
 // window starts with, crafted, not equipped, every gem quality the first entry.
 ItemPlan FreshItem();
 
+// The plan of a new window with every tab shown once.
+Plan BlankPlan();
+
 // Writes `plan` into the window through the same controls and evaluation as a player's choices
 // or an import, so that every caption is computed, never copied. Only the items that differ from
 // what the window holds are written; the crafter level, when it differs, evaluates every item.

@@ -11,12 +11,13 @@ QString DocumentsFolder() {
 }
 
 std::unique_ptr<QFileDialog> MakeItemSetDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                               const QString& current) {
+                                               const QString& current, bool item) {
   const bool save = mode == QFileDialog::AcceptSave;
-  auto dialog = std::make_unique<QFileDialog>(parent, save ? "Save Item Set" : "Open Item Set");
+  const QString what = item ? "Item" : "Item Set";
+  auto dialog = std::make_unique<QFileDialog>(parent, (save ? "Save " : "Open ") + what);
   dialog->setAcceptMode(mode);
   dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog->setNameFilters({"Item sets (*.txt)", "All files (*)"});
+  dialog->setNameFilters({item ? "Item files (*.txt)" : "Item sets (*.txt)", "All files (*)"});
   // Every item set the program ships and writes is a .txt file; a name typed without any
   // extension gets it, and the dialog asks before replacing the file of that full name.
   dialog->setDefaultSuffix("txt");
@@ -31,8 +32,8 @@ std::unique_ptr<QFileDialog> MakeItemSetDialog(QWidget* parent, QFileDialog::Acc
 }
 
 std::optional<QString> ChooseItemSet(QWidget* parent, QFileDialog::AcceptMode mode,
-                                     const QString& current) {
-  const std::unique_ptr<QFileDialog> dialog = MakeItemSetDialog(parent, mode, current);
+                                     const QString& current, bool item) {
+  const std::unique_ptr<QFileDialog> dialog = MakeItemSetDialog(parent, mode, current, item);
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
   return dialog->selectedFiles().front();
 }

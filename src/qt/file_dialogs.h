@@ -13,12 +13,12 @@ namespace gw::qt {
 QString DocumentsFolder();
 
 // A dialog to open an item set (AcceptOpen) or to save one (AcceptSave); `current` is the plan's
-// file, empty when it has none.
+// file, empty when it has none. With `item`, the dialog is for one item of the item library.
 std::unique_ptr<QFileDialog> MakeItemSetDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                               const QString& current);
+                                               const QString& current, bool item = false);
 
 // Shows one and waits: the file chosen, or nothing.
 std::optional<QString> ChooseItemSet(QWidget* parent, QFileDialog::AcceptMode mode,
-                                     const QString& current);
+                                     const QString& current, bool item = false);
 
 }  // namespace gw::qt

@@ -140,8 +140,11 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
   ui::MainWindow& w = form_.window();
   w.CommonDialog.chooser = [this]() -> std::optional<std::string> {
     if (hooks_.choose_file) return hooks_.choose_file();
-    const std::optional<QString> path = ChooseItemSet(main_window(), QFileDialog::AcceptOpen,
-                                                      ToQString(form_.history().document().path));
+    const ui::OpenFileDialog& dialog = form_.window().CommonDialog;
+    const std::string& start = dialog.start_folder;
+    const std::optional<QString> path = ChooseItemSet(
+        main_window(), QFileDialog::AcceptOpen,
+        ToQString(start.empty() ? form_.history().document().path : start + "/"), dialog.item_file);
     if (!path) return std::nullopt;
     return FromQString(*path);
   };
@@ -157,7 +160,8 @@ Program::Program(std::filesystem::path data_folder, ProgramHooks hooks)
     if (hooks_.choose_save_file) return hooks_.choose_save_file(proposed);
     // The dialog asks before it lets the player pick a file that exists.
     const std::optional<QString> path =
-        ChooseItemSet(main_window(), QFileDialog::AcceptSave, ToQString(proposed));
+        ChooseItemSet(main_window(), QFileDialog::AcceptSave, ToQString(proposed),
+                      form_.window().CommonDialog.item_file);
     if (!path) return std::nullopt;
     return FromQString(*path);
   };

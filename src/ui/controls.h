@@ -340,6 +340,11 @@ void Reveal(const Control& control);
 class OpenFileDialog {
  public:
   std::function<std::optional<std::string>()> chooser;
+  // Where the open dialog starts, when set; else where the plan's file is.
+  std::string start_folder;
+  // Set while the dialog is for one item of the item library rather than a whole plan; it then
+  // names its files so.
+  bool item_file = false;
   // Gets the path proposed (the current file, or empty).
   std::function<std::optional<std::string>(const std::string& proposed)> save_chooser;
 

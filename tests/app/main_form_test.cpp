@@ -222,6 +222,79 @@ TEST_F(MainFormTest, SwapExchangesTwoItemsInOneStepAndTwiceIsTheIdentity) {
   EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Swap Right Hand, Left Hand");
 }
 
+// "Save..." writes the shown item alone into the item library; "Load..." puts it into another
+// tab, the same item control for control, as one step. A set of several items asks which one;
+// a file that sets no item or cannot be read changes nothing and says why.
+TEST_F(MainFormTest, AnItemSavedAndLoadedIntoAnotherTabIsTheSameItem) {
+  const std::filesystem::path data = folder.path() / "data home";
+  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
+  ImportFile((test::ExamplesFolder() / "full-set.txt").string());
+  const int chest = 0, spare = 10;
+  std::string proposed;
+  w.CommonDialog.save_chooser = [&](const std::string& p) {
+    proposed = p;
+    return std::optional(p);
+  };
+  w.cmdSaveItem.Press();
+  const std::filesystem::path saved = data / "gemwright-workshop" / "items" / "Runed Hauberk.txt";
+  EXPECT_EQ(proposed, saved.string());
+  EXPECT_EQ(questions, std::vector<std::string>{});  // it comes back the same: nothing to ask
+  const std::string text = ReadWholeFile(saved);
+  EXPECT_TRUE(text.starts_with("; Gemwright Workshop item set"));
+  EXPECT_EQ(text.find("ITEM1_"), std::string::npos);
+  EXPECT_EQ(text.find("CHARACTER"), std::string::npos);
+
+  const Plan before = CapturePlan(w);
+  const auto captions = [&](int k) {
+    std::string shown;
+    for (const ui::Label* l : {&w.lblImbPoint[k], &w.lblOverc[k], &w.lblItemCost[k]})
+      shown += l->Caption() + "|";
+    for (int g = 0; g < 4; ++g) {
+      const int i = ui::GemSlot(k, g);
+      shown += w.lblGemPoint[i].Caption() + w.lblGemCost[i].Caption() + w.lblGemName[i].Caption();
+    }
+    return shown;
+  };
+  w.SSTab1.SetTab(spare);
+  open = saved.string();
+  w.cmdLoadItem.Press();
+  EXPECT_EQ(CapturePlan(w).items[spare], before.items[chest]);
+  EXPECT_EQ(captions(spare), captions(chest));
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Spare");
+  w.mnuUndo.Press();
+  EXPECT_EQ(CapturePlan(w), before);
+
+  // The whole example sets nineteen items: a question asks which; Cancel changes nothing.
+  std::vector<std::string> offered;
+  bool take = false;
+  w.present_modal = [&](ui::Window& child) {
+    auto& choice = static_cast<ui::ChoiceWindow&>(child);
+    offered = choice.cboChoice.items();
+    choice.cboChoice.SetListIndex(1);
+    (take ? choice.cmdOK : choice.cmdCancel).Press();
+  };
+  open = (test::ExamplesFolder() / "full-set.txt").string();
+  w.cmdLoadItem.Press();
+  EXPECT_EQ(offered.size(), 19u);
+  EXPECT_EQ(CapturePlan(w), before);
+  take = true;
+  w.cmdLoadItem.Press();
+  EXPECT_EQ(CapturePlan(w).items[spare], before.items[1]);  // the Arms
+  w.mnuUndo.Press();
+
+  // A file that sets no item, or none at all, changes nothing and says so.
+  messages.clear();
+  for (const char* bad : {"CHARACTER_NAME=x\n", "nothing here\n"}) {
+    open = folder.Write("bad.txt", bad).string();
+    w.cmdLoadItem.Press();
+  }
+  open = (folder.path() / "missing.txt").string();
+  w.cmdLoadItem.Press();
+  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_EQ(CapturePlan(w), before);
+  unsetenv("XDG_DATA_HOME");
+}
+
 TEST_F(MainFormTest, ASearchTypeFillsItsRowsEffects) {
   w.SSTab1.SetTab(11);
   w.ImportInProgress = true;  // the first effect is chosen even then

@@ -900,6 +900,10 @@ TEST(ItemSetDialog, FiltersStartFolderAndDefaultExtension) {
     EXPECT_EQ(dialog->directory().absolutePath(), QFileInfo(current).absolutePath());
     EXPECT_EQ(MakeItemSetDialog(nullptr, mode, "")->directory().absolutePath(),
               QDir(DocumentsFolder()).absolutePath());
+    // An item of the library: the dialog names item files and starts in the folder given.
+    const auto item = MakeItemSetDialog(nullptr, mode, current, true);
+    EXPECT_EQ(item->nameFilters().value(0), "Item files (*.txt)");
+    EXPECT_EQ(item->windowTitle(), mode == QFileDialog::AcceptSave ? "Save Item" : "Open Item");
   }
   const auto save = MakeItemSetDialog(nullptr, QFileDialog::AcceptSave, current);
   save->setOption(QFileDialog::DontUseNativeDialog);
