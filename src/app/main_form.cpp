@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "app/help_text.h"
-#include "app/program_folder.h"
 #include "calc/explanations.h"
 #include "calc/shopping_list.h"
 #include "calc/wiring.h"
@@ -14,6 +13,7 @@
 #include "common/text.h"
 #include "data/data_files.h"
 #include "import/item_set_import.h"
+#include "library/item_library.h"
 #include "plan/item_set_writer.h"
 #include "plan/round_trip.h"
 #include "search/item_search.h"
@@ -231,20 +231,23 @@ bool MainForm::cmdSaveItem_Click() {
 
 void MainForm::cmdLoadItem_Click() {
   ui::MainWindow& w = *window_;
-  const int k = w.SSTab1.Tab();
   w.CommonDialog.start_folder = ItemLibraryFolder().string();
   w.CommonDialog.item_file = true;
   const bool chosen = w.CommonDialog.ShowOpen();
   w.CommonDialog.start_folder.clear();
   w.CommonDialog.item_file = false;
-  if (!chosen) return;
+  if (chosen) LoadItem(w.CommonDialog.FileName(), std::nullopt);
+}
+
+void MainForm::LoadItem(const std::string& path, std::optional<int> from) {
+  ui::MainWindow& w = *window_;
+  const int k = w.SSTab1.Tab();
   // Opened in a window of its own, as File, "Open..." opens it, so every rule of the import
   // applies; only the item taken from it reaches the plan.
   ui::MainWindow scratch;
   Calculator calc(scratch, *reference_, constants_);
   WireEvaluation(scratch, calc);
-  const ImportOutcome outcome =
-      ImportItemSetFile(scratch, calc, *reference_, w.CommonDialog.FileName());
+  const ImportOutcome outcome = ImportItemSetFile(scratch, calc, *reference_, path);
   if (!outcome.message.empty()) w.MsgBox(kImportTitle, outcome.message);
   if (outcome.status != ImportStatus::Imported &&
       outcome.status != ImportStatus::ImportedWithSkips) {
@@ -254,32 +257,32 @@ void MainForm::cmdLoadItem_Click() {
   for (int j = 0; j < ui::kItemCount; ++j) {
     if (outcome.items_set[static_cast<size_t>(j)]) items.push_back(j);
   }
+  if (from && std::find(items.begin(), items.end(), *from) == items.end()) from.reset();
   if (items.empty()) {
     w.MsgBox(kImportTitle, "The file sets no item, so nothing was loaded.");
     return;
   }
-  int from = items.front();
-  if (items.size() > 1) {
+  if (!from && items.size() == 1) from = items.front();
+  if (!from) {
     ui::ChoiceWindow choice(
         "Load Item",
         "Load which item into " + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "?");
     for (const int j : items) {
-      const std::string& name = scratch.txtItemName[j].Text();
+      const std::string_view name = Trim(scratch.txtItemName[j].Text());
       choice.cboChoice.AddItem(std::string(ui::kItemNames[static_cast<size_t>(j)]) +
-                               (name.empty() ? "" : ": " + name));
+                               (name.empty() ? "" : ": " + std::string(name)));
     }
     choice.cboChoice.SetListIndex(0);
-    from = -1;
     choice.cmdOK.Click = [&] {
       from = items[static_cast<size_t>(choice.cboChoice.ListIndex())];
       choice.Unload();
     };
     choice.cmdCancel.Click = [&choice] { choice.Unload(); };
     w.ShowModal(choice);
-    if (from == -1) return;
+    if (!from) return;
   }
   Plan plan = CapturePlan(w);
-  plan.items[static_cast<size_t>(k)] = CapturePlan(scratch).items[static_cast<size_t>(from)];
+  plan.items[static_cast<size_t>(k)] = CapturePlan(scratch).items[static_cast<size_t>(*from)];
   PrepareItem(plan, k);
   Unrecorded([&] { RestorePlan(w, calc_, plan); });
   history_.Record(CapturePlan(w), "Load " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
@@ -359,8 +362,9 @@ void MainForm::ShowHistory() {
 void MainForm::cmdSearch_Click() {
   // A fresh window every time, so nothing chosen in an earlier opening survives.
   ui::ItemSearchWindow search;
-  ItemSearchForm form(search, *reference_);
+  ItemSearchForm form(search, *reference_, ItemLibraryFolder());
   window_->ShowModal(search);
+  if (form.chosen()) LoadItem(form.chosen()->file.string(), form.chosen()->item);
 }
 
 // Built afresh each time it is shown: while it is open the plan cannot change, so it is always

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "calc/calculator.h"
@@ -67,6 +68,8 @@ class MainForm {
   ImportOutcome OpenItemSet(const std::filesystem::path& path);
   // The file given on the command line: the plan the program starts with, not a step to undo.
   ImportOutcome OpenStartingFile(const std::filesystem::path& path);
+  // "Search...": the item search window over the item library; a result chosen there is loaded
+  // into the shown item as "Load..." loads it.
   void cmdSearch_Click();
   void mnuShopping_Click();
   // F1: how to plan an item, and the keys, as the README says them.
@@ -116,6 +119,9 @@ class MainForm {
   // Asks whether to save changes not yet saved; true when the caller may go on.
   bool ConfirmDiscard();
   bool SaveTo(const std::string& path);
+  // Puts item `from` of the item set at `path` into the shown item, one step ("Load Chest"); with
+  // no `from`, or one the file does not set, its only item, or the one a question picks.
+  void LoadItem(const std::string& path, std::optional<int> from);
   // Writes `text` to `path` after asking about a read-only file and about what `differences`
   // says would not come back; false, having said why, when nothing was written.
   // `what` names what was written ("this plan", "this item").

@@ -1,5 +1,4 @@
-// The folders the program uses: its own, where its data files live, and the user's item
-// library.
+// The program's own folder, where its data files live.
 #pragma once
 
 #include <filesystem>
@@ -10,9 +9,5 @@ namespace gw {
 // another folder still finds the data beside the program itself. `argv0` is the fallback where
 // the system cannot tell.
 std::filesystem::path ProgramFolder(const char* argv0);
-
-// The item library: "gemwright-workshop/items" in the user's data folder ($XDG_DATA_HOME, or
-// ~/.local/share when that is unset or not an absolute path). Nothing is created here.
-std::filesystem::path ItemLibraryFolder();
 
 }  // namespace gw

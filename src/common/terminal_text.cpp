@@ -163,4 +163,21 @@ std::string PadLeft(const std::string& text, size_t width) {
   return w >= width ? text : std::string(width - w, ' ') + text;
 }
 
+std::string FitWidth(const std::string& text, size_t width) {
+  if (DisplayWidth(text) <= width) return text;
+  if (width == 0) return "";
+  // Whole characters only: a UTF-8 sequence is its lead byte and the continuation bytes after.
+  std::string cut;
+  for (size_t i = 0; i < text.size();) {
+    size_t next = i + 1;
+    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+      ++next;
+    const std::string_view one(text.data() + i, next - i);
+    if (DisplayWidth(cut) + DisplayWidth(one) > width - 1) break;
+    cut.append(one);
+    i = next;
+  }
+  return cut + "~";
+}
+
 }  // namespace gw

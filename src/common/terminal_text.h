@@ -24,5 +24,7 @@ std::string PrintableText(std::string_view bytes);
 // `text` with blanks after it, or before it, up to `width` columns.
 std::string PadRight(const std::string& text, size_t width);
 std::string PadLeft(const std::string& text, size_t width);
+// `text` cut to at most `width` columns, a cut text ending in "~" so it is seen to go on.
+std::string FitWidth(const std::string& text, size_t width);
 
 }  // namespace gw

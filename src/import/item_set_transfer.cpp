@@ -80,4 +80,17 @@ void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& so
   calc.DisplayTotal();
 }
 
+std::optional<AddedAmount> AmountAdded(const ImportedItem& item, int g,
+                                       const ReferenceTables& tables) {
+  const ImportedGem& gem = item.Gems[static_cast<size_t>(g)];
+  if (gem.GemType == ui::kUnused || gem.GemType >= ui::kGemTypes.size()) return std::nullopt;
+  // The transfer leaves an effect outside the type's list unchosen, and a crafted level past
+  // the list without an amount: neither gem is counted.
+  if (gem.EffectIndex < 0 || gem.EffectIndex >= ui::EffectCount(gem.GemType)) return std::nullopt;
+  if (item.PlayerMade && gem.AmountCode >= kGemLevels) return std::nullopt;
+  const int amount =
+      item.PlayerMade ? AmountEntry(tables, gem.GemType, gem.AmountCode + 1) : gem.AmountCode;
+  return AddedAmount{gem.GemType, gem.EffectIndex, static_cast<double>(amount)};
+}
+
 }  // namespace gw

@@ -2,6 +2,8 @@
 // controls the player uses, so that every choice runs the same handlers as a player's choice.
 #pragma once
 
+#include <optional>
+
 #include "calc/calculator.h"
 #include "data/reference_tables.h"
 #include "import/import_problems.h"
@@ -17,5 +19,16 @@ namespace gw {
 void TransferItemSet(const ImportedItemTable& items, const ImportSourceLines& sources,
                      ui::MainWindow& window, Calculator& calc, const ReferenceTables& tables,
                      ImportProblems& problems);
+
+// What gem `g` of a staged item adds to the character totals once TransferItemSet has written
+// it: its type, its effect (its panel row) and its amount; nothing for an unused gem or one whose
+// amount or effect the transfer skips. Lets the item library weigh items without a window.
+struct AddedAmount {
+  int type = 0;
+  int effect = 0;
+  double amount = 0;
+};
+std::optional<AddedAmount> AmountAdded(const ImportedItem& item, int g,
+                                       const ReferenceTables& tables);
 
 }  // namespace gw

@@ -59,9 +59,21 @@ Qt::Alignment ToAlignment(ui::Alignment alignment) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// The face a control asks for, else the system's fixed-pitch face.
+QFont FixedFont(const std::string& family, double points) {
+  QFont font;
+  font.setFamilies({ToQString(family), QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                    "Liberation Mono", "DejaVu Sans Mono", "monospace"});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPointSizeF(points);
+  return font;
+}
+
 QLabel* MakeLabel(const ui::Label& label, QWidget* parent) {
   auto* w = new QLabel(parent);
   w->setTextFormat(Qt::PlainText);
+  if (!label.font_family.empty()) w->setFont(FixedFont(label.font_family, label.font_points));
   w->setAlignment(ToAlignment(label.alignment));
   if (label.back_color) {
     // Text on a background the layout fixes has a colour fixed against it too: the desktop's
@@ -150,17 +162,7 @@ QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
   auto* w = new QListWidget(parent);
   w->setWordWrap(list.word_wrap);
   if (list.word_wrap) w->setSpacing(3);  // paragraphs, told apart
-  if (!list.font_family.empty()) {
-    // The face the window asks for, else the system's fixed-pitch face.
-    QFont font;
-    font.setFamilies({ToQString(list.font_family),
-                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                      "Liberation Mono", "DejaVu Sans Mono", "monospace"});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(list.font_points);
-    w->setFont(font);
-  }
+  if (!list.font_family.empty()) w->setFont(FixedFont(list.font_family, list.font_points));
   // Its text colour is fixed, so is the ground it stands on: on a dark desktop's ground the
   // text would vanish.
   QPalette palette = w->palette();
@@ -171,9 +173,17 @@ QListWidget* MakeListBox(const ui::ListBox& list, QWidget* parent) {
 }
 
 void ShowListBox(QListWidget& w, const ui::ListBox& list) {
-  w.clear();
-  for (const std::string& item : list.items())
-    w.addItem(ToQString(item));
+  const std::vector<std::string>& items = list.items();
+  bool same = w.count() == static_cast<int>(items.size());
+  for (int i = 0; same && i < w.count(); ++i)
+    same = w.item(i)->text() == ToQString(items[static_cast<size_t>(i)]);
+  const QSignalBlocker quiet(w);  // the model's own selection is no player's
+  if (!same) {
+    w.clear();
+    for (const std::string& item : items)
+      w.addItem(ToQString(item));
+  }
+  if (w.currentRow() != list.ListIndex()) w.setCurrentRow(list.ListIndex());
 }
 
 }  // namespace
@@ -201,8 +211,18 @@ QWidget* WindowView::MakeWidget(Binding& b, QWidget* parent) {
       return MakeScrollBar(b, parent);
     case ControlKind::TabContainer:
       return MakeTabContainer(b, parent);
-    case ControlKind::ListBox:
-      return MakeListBox(As<ui::ListBox>(c), parent);
+    case ControlKind::ListBox: {
+      QListWidget* list = MakeListBox(As<ui::ListBox>(c), parent);
+      // A row chosen by arrow keys or a click is the model's selection; Enter or a double-click
+      // activates it.
+      connect(list, &QListWidget::currentRowChanged, this,
+              [this, c](int row) { gate_.Run([&] { As<ui::ListBox>(c).SetListIndex(row); }); });
+      connect(list, &QListWidget::itemActivated, this, [this, c, list](QListWidgetItem* item) {
+        const int row = list->row(item);
+        gate_.Run([&] { As<ui::ListBox>(c).Activate(row); });
+      });
+      return list;
+    }
     case ControlKind::MenuItem:
       break;
   }
@@ -323,8 +343,13 @@ QWidget* WindowView::MakeCheckBox(Binding& b, QWidget* parent) {
 
 QWidget* WindowView::MakeCommandButton(Binding& b, QWidget* parent) {
   ui::Control* c = b.control;
-  auto* w = new QPushButton(ToQString(As<ui::CommandButton>(c).caption), parent);
+  const auto& button = As<ui::CommandButton>(c);
+  auto* w = new QPushButton(ToQString(button.caption), parent);
   w->setAutoDefault(false);
+  if (!button.tool_tip.empty()) {
+    w->setToolTip(PlainToolTip(ToQString(button.tool_tip)));
+    w->setAccessibleDescription(ToQString(button.tool_tip));
+  }
   connect(w, &QPushButton::clicked, this,
           [this, c] { gate_.Run([&] { As<ui::CommandButton>(c).Press(); }); });
   return w;

@@ -272,7 +272,20 @@ void ListBox::AddItem(std::string text) {
 
 void ListBox::Clear() {
   items_.clear();
+  list_index_ = -1;
   Changed();
+}
+
+void ListBox::SetListIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == list_index_) return;
+  list_index_ = index;
+  Changed();
+}
+
+void ListBox::Activate(int index) {
+  SetListIndex(index);
+  if (list_index_ != -1 && DblClick) DblClick();
 }
 
 void MenuItem::SetCaption(std::string caption) {

@@ -41,6 +41,10 @@ class Label : public Control {
   // What the caption means, in plain words, shown when the pointer rests on it.
   const std::string& tool_tip() const { return tool_tip_; }
   void SetToolTip(std::string_view text);
+  // A face of its own (empty: the desktop's), fixed when the window is built: column headings
+  // over a fixed-pitch list.
+  std::string font_family;
+  double font_points = 0;
 
  private:
   std::string caption_;
@@ -187,6 +191,9 @@ class CommandButton : public Control {
   CommandButton() : Control(ControlKind::CommandButton) {}
   std::string caption;  // "&" marks the access key
   Handler Click;
+  // What the button acts on, in plain words: shown when the pointer rests on it, and told to
+  // assistive technology.
+  std::string tool_tip;
 
   // A press by the user; a disabled button raises no Click.
   void Press();
@@ -299,10 +306,20 @@ class ListBox : public Control {
 
   const std::vector<std::string>& items() const { return items_; }
   void AddItem(std::string text);
+  // Empties the list; nothing is selected.
   void Clear();
+
+  // The selected row, -1 for none. From code: no event.
+  int ListIndex() const { return list_index_; }
+  void SetListIndex(int index);
+  // The player activated a row (a double-click, or Enter on the selected row): it is selected,
+  // then DblClick runs.
+  void Activate(int index);
+  Handler DblClick;
 
  private:
   std::vector<std::string> items_;
+  int list_index_ = -1;
 };
 
 // A menu bar entry or a menu's item; its container is the menu that holds it (nullptr for an

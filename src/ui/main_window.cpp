@@ -283,6 +283,12 @@ void MainWindow::BuildItems() {
   button(cmdSwapItem, "cmdSwapItem", 9525, "Swap...");
   button(cmdSearch, "cmdSearch", 10485, "Search...");
   cmdSearch.SetEnabled(false);
+  // The four act on one item, where File's Open and Save act on the whole plan: say which.
+  cmdClearItem.tool_tip = "Clear this item: put it back as a new plan has it";
+  cmdLoadItem.tool_tip = "Load an item from the item library (or any item set) into this item";
+  cmdSaveItem.tool_tip = "Save this item to the item library";
+  cmdSwapItem.tool_tip = "Swap this item with another item of the plan";
+  cmdSearch.tool_tip = "Search the item library for an item of this kind with the effects you need";
 }
 
 void MainWindow::BuildItem(int k) {

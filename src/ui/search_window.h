@@ -14,12 +14,17 @@ class ItemSearchWindow : public Window {
 
   static constexpr int kRows = 4;
   static constexpr Color kResultBlue = 0x0000C0;
+  // The largest amount a row's value box takes.
+  static constexpr int kMaxValue = 9999;
 
   ComboBox cboItem;
   CommandButton cmdSearch, cmdClose;
   std::array<ComboBox, kRows> cboType, cboEffect;
   std::array<TextBox, kRows> txtValue;
   ListBox lstItems;
+  // Captions: of the kind, over the rows' three columns, over the results and their columns, and
+  // under them what the search found or could not read.
+  Label lblKind, lblType, lblEffect, lblValue, lblFound, lblHeadings, lblStatus;
 };
 
 }  // namespace gw::ui

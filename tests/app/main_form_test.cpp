@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -292,6 +294,146 @@ TEST_F(MainFormTest, AnItemSavedAndLoadedIntoAnotherTabIsTheSameItem) {
   w.cmdLoadItem.Press();
   EXPECT_EQ(messages.size(), 3u);
   EXPECT_EQ(CapturePlan(w), before);
+  unsetenv("XDG_DATA_HOME");
+}
+
+// The search window looks through the item library: items of the kind chosen ("Ring" is either
+// ring) whose gems give every row's effect, at least the row's value, the largest sum first; a
+// row without an effect asks nothing. A file that cannot be read or sets no item is named once,
+// hidden files and folders are not the library's, and an empty library says how to fill it.
+TEST_F(MainFormTest, SearchFindsLibraryItemsOfTheKindWithEveryEffectBestFirst) {
+  const std::filesystem::path data = folder.path() / "data";
+  const std::filesystem::path library = data / "gemwright-workshop" / "items";
+  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
+  const std::string example = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
+  // Item `from` of the example alone, as item `to`.
+  const auto item = [&](const char* from, const char* to) {
+    std::istringstream lines(example);
+    std::string text, line;
+    while (std::getline(lines, line)) {
+      if (line.starts_with(std::string("ITEM") + from + "_"))
+        text += std::string("ITEM") + to + line.substr(4 + std::strlen(from)) + "\n";
+    }
+    return text;
+  };
+  struct Row {
+    int type;
+    const char* effect;
+    const char* value;
+  };
+  const auto search = [&](int kind, const std::vector<Row>& rows) {
+    std::string found;
+    OpenSearch([&](ui::ItemSearchWindow& s) {
+      if (kind >= 0) s.cboItem.SetListIndex(kind);
+      for (size_t r = 0; r < rows.size(); ++r) {
+        s.cboType[r].SetListIndex(rows[r].type);
+        const std::vector<std::string>& effects = s.cboEffect[r].items();
+        const auto e = std::find(effects.begin(), effects.end(), rows[r].effect);
+        if (e != effects.end()) s.cboEffect[r].SetListIndex(static_cast<int>(e - effects.begin()));
+        s.txtValue[r].SetText(rows[r].value);
+      }
+      s.cmdSearch.Press();
+      for (const std::string& line : s.lstItems.items())
+        found += std::string(Trim(line.substr(line.rfind(' ') + 1))) + ":" +
+                 std::string(Trim(line.substr(26, 12))) + " ";
+      found += "| " + s.lblStatus.Caption();
+      s.cmdClose.Press();
+    });
+    return found;
+  };
+  w.SSTab1.SetTab(15);  // Search... opens from the jewellery
+  EXPECT_EQ(search(4, {}), "| The library is empty: Save... on an item puts it there");
+
+  std::filesystem::create_directories(library / "old");
+  for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+           {"quiet.txt", item("15", "15")},          // Left Ring: Thrust 6 among others
+           {"copper.txt", item("16", "16")},         // Right Ring: STR 10, DEX 10
+           {"copper-neck.txt", item("16", "11")},    // the same gems on a Neck
+           {"plan.txt", example},                    // nineteen items
+           {"notes.txt", "nothing here\n"},          // not an item set
+           {"character.txt", "CHARACTER_NAME=x\n"},  // sets no item
+           {".gw-a1b2c3", "ITEM15_LEVEL=2\n"},       // a save's leftover: hidden
+           {"old/inner.txt", item("15", "15")}}) {   // in a folder of the library: not searched
+    std::ofstream(library / name, std::ios::binary) << text;
+  }
+  const std::string unreadable =
+      "; 2 files in the library could not be read: character.txt, notes.txt";
+  const struct {
+    const char* what;
+    int kind;  // in the kind list; -1: none chosen
+    std::vector<Row> rows;
+    std::string found;
+  } cases[] = {
+      {"a ring with thrust, a tie by name then file",
+       4,
+       {{2, "Thrust", "5"}},
+       "plan.txt:Left Ring quiet.txt:Left Ring | 2 items match"},
+      {"exactly the amount",
+       4,
+       {{2, "Thrust", "6"}},
+       "plan.txt:Left Ring quiet.txt:Left Ring | 2 items match"},
+      {"one more than any has", 4, {{2, "Thrust", "7"}}, "| No item in the library matches"},
+      {"any kind: the crafted Left Hand gives more",
+       -1,
+       {{2, "Thrust", ""}},
+       "plan.txt:Left Hand plan.txt:Left Ring quiet.txt:Left Ring | 3 items match"},
+      {"the kind is the tab the item was saved from",
+       0,
+       {{1, "STR", ""}},
+       "copper-neck.txt:Neck | 1 item matches"},
+      {"every row must be met; the sum ranks",
+       4,
+       {{1, "STR", ""}, {1, "DEX", "10"}},
+       "copper.txt:Right Ring plan.txt:Right Ring | 2 items match"},
+      {"a row without an effect asks nothing",
+       5,
+       {{2, "Thrust", ""}, {0, "", "99"}},
+       "| No item in the library matches"},
+      {"no row: every item of the kind, by name",
+       5,
+       {{0, "", "99"}},
+       "plan.txt:Left Wrist plan.txt:Right Wrist | 2 items match"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(search(c.kind, c.rows), c.found + unreadable) << c.what;
+  unsetenv("XDG_DATA_HOME");
+}
+
+// A ring saved to the library, cleared, found again and loaded back with Enter: the window is the
+// example again, caption for caption, and two undos take back the load and the clear.
+TEST_F(MainFormTest, AnItemFoundInTheLibraryLoadsBackAsItWasSaved) {
+  const std::filesystem::path data = folder.path() / "data";
+  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
+  form.OpenStartingFile(test::ExamplesFolder() / "full-set.txt");
+  const int left_ring = 15;
+  w.SSTab1.SetTab(left_ring);
+  const std::string example = test::PlanSnapshot(w);
+  w.CommonDialog.save_chooser = [](const std::string& proposed) { return std::optional(proposed); };
+  w.cmdSaveItem.Press();
+  w.cmdClearItem.Press();
+  std::string first;
+  OpenSearch([&](ui::ItemSearchWindow& s) {
+    s.cboItem.SetListIndex(4);  // Ring
+    s.cboType[0].SetListIndex(2);
+    const std::vector<std::string>& effects = s.cboEffect[0].items();
+    s.cboEffect[0].SetListIndex(
+        static_cast<int>(std::find(effects.begin(), effects.end(), "Thrust") - effects.begin()));
+    s.txtValue[0].SetText("5");
+    s.cmdSearch.Press();
+    ASSERT_FALSE(s.lstItems.items().empty());
+    first = s.lstItems.items().front();
+    EXPECT_NE(s.lblHeadings.Caption().find("Thrust"), std::string::npos);
+    s.lstItems.Activate(s.lstItems.ListIndex());  // Enter on the first, selected by the search
+    EXPECT_FALSE(s.loaded());
+  });
+  EXPECT_TRUE(first.starts_with("Ring of the Quiet Step")) << first;
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Left Ring");
+  w.mnuUndo.Press();
+  w.mnuUndo.Press();
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+  EXPECT_FALSE(w.mnuUndo.enabled());
+  EXPECT_FALSE(form.PlanChanged());
   unsetenv("XDG_DATA_HOME");
 }
 

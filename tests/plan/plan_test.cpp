@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "common/convert.h"
 #include "common/file_write.h"
 #include "common/text.h"
 #include "import/item_set_reader.h"
+#include "import/item_set_transfer.h"
 #include "plan/item_set_writer.h"
 #include "plan/plan_history.h"
 #include "plan/round_trip.h"
@@ -642,6 +644,65 @@ TEST(UndoTest, UndoAndRedoReturnExactlyWhatTheWindowShowed) {
       desk.w.mnuRedo.Press();
     EXPECT_EQ(test::PlanSnapshot(desk.w), shown.back()) << actions;
     EXPECT_FALSE(desk.w.mnuRedo.enabled());
+  }
+}
+
+// The item library weighs an item from its file alone, without a window: what it finds must be
+// what the window adds to the totals once the file is opened, for the example and for whatever a
+// random player saved (dropped amounts, levels past the list and unused gems among them).
+TEST(ItemLibraryTest, AnItemsAmountsAreWhatOpeningItsFileAddsToTheTotals) {
+  test::TempFolder folder;
+  const std::vector<fs::path> sets = {ExampleSet(), DroppedChestSet(folder)};
+  const std::vector<fs::path> save_to = {folder.path() / "a.txt", folder.path() / "b.txt"};
+  std::vector<fs::path> files = sets;
+  // What no player saves: a crafted level past the list, a dropped amount of 0 and one past
+  // 100, an unused gem with an amount, a gem type without its effect.
+  files.push_back(
+      folder.Write("edges.txt",
+                   "ITEM0_PLAYER_MADE=1\nITEM0_GEM0_LEVEL=10\nITEM0_GEM0_GEM_ID=ST_STR\n"
+                   "ITEM0_GEM1_LEVEL=9\nITEM0_GEM1_GEM_ID=ST_STR\nITEM0_GEM2_LEVEL=0\n"
+                   "ITEM0_GEM2_GEM_ID=RS_THRUST\nITEM0_GEM3_LEVEL=4\n"
+                   "ITEM1_PLAYER_MADE=0\nITEM1_GEM0_LEVEL=0\nITEM1_GEM0_GEM_ID=ST_DEX\n"
+                   "ITEM1_GEM1_LEVEL=255\nITEM1_GEM1_GEM_ID=ST_DEX\n"
+                   "ITEM1_GEM2_LEVEL=7\nITEM1_GEM2_GEM_ID=RS_THRUST\n"));
+  for (uint32_t run = 0; run < 4; ++run) {
+    Desk desk;
+    desk.answer = "Save anyway";
+    desk.ShowEveryTab();
+    test::RandomPlayer player(desk.form, 3000 + run, sets, save_to);
+    for (int step = 0; step < 30; ++step)
+      player.Act(player.Item());
+    for (const fs::path& saved : save_to) {
+      if (!fs::exists(saved)) continue;
+      files.push_back(folder.path() / ("run" + std::to_string(run) + saved.filename().string()));
+      fs::copy_file(saved, files.back());
+    }
+  }
+  ASSERT_GT(files.size(), sets.size() + 2);
+  for (const fs::path& file : files) {
+    Desk opened;
+    const ReferenceTables& tables = opened.form.reference();
+    const ItemSetReading reading = ReadItemSetFile(file, tables);
+    std::array<std::array<double, ui::kMaxPanelRows>, ui::kGemTypes.size()> added{};
+    for (const ImportedItem& item : reading.ImportedItems) {
+      for (int g = 0; g < ui::kGemsPerItem; ++g) {
+        if (const std::optional<AddedAmount> a = AmountAdded(item, g, tables))
+          added[static_cast<size_t>(a->type)][static_cast<size_t>(a->effect)] += a->amount;
+      }
+    }
+    opened.open = file.string();
+    opened.w.mnuOpen.Press();
+    if (opened.w.mnuEquippedOnly.Checked()) opened.w.mnuEquippedOnly.Press();
+    opened.w.optTotal.UserClick();
+    std::string window, library;
+    for (size_t p = 0; p < ui::kPanels.size(); ++p) {
+      const ui::Panel& panel = ui::kPanels[p];
+      for (size_t row = 0; row < panel.rows.size(); ++row) {
+        window += opened.w.Panel(p).values[row].Caption() + " ";
+        library += NumberToText(added[static_cast<size_t>(panel.type)][row]) + " ";
+      }
+    }
+    EXPECT_EQ(library, window) << file;
   }
 }
 
