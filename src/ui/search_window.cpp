@@ -34,7 +34,7 @@ ItemSearchWindow::ItemSearchWindow() : Window("frmItemSearch", "Item Search", 84
   }
 
   Add(lblFound, "lblFound", nullptr, {255, 2580, 3765, 225}).SetCaption("Items found");
-  Add(lblHeadings, "lblHeadings", nullptr, {255, 2805, 7890, 225});
+  Add(lblHeadings, "lblHeadings", nullptr, {315, 2805, 7830, 225});
   Add(lstItems, "lstItems", nullptr, {255, 3030, 7890, 3060}).accessible_name = "Items found";
   // The headings stand over the list's columns only in the same fixed-pitch face.
   for (auto* face : {&lstItems.font_family, &lblHeadings.font_family})
