@@ -231,7 +231,11 @@ bool MainForm::cmdSaveItem_Click() {
 
 void MainForm::cmdLoadItem_Click() {
   ui::MainWindow& w = *window_;
-  w.CommonDialog.start_folder = ItemLibraryFolder().string();
+  // The library once there is one; before the first Save... the dialog starts where Open does.
+  const std::filesystem::path library = ItemLibraryFolder();
+  std::error_code error;
+  w.CommonDialog.start_folder =
+      std::filesystem::is_directory(library, error) ? library.string() : std::string();
   w.CommonDialog.item_file = true;
   const bool chosen = w.CommonDialog.ShowOpen();
   w.CommonDialog.start_folder.clear();

@@ -20,6 +20,7 @@
 #include "app/help_text.h"
 #include "common/text.h"
 #include "data/data_files.h"
+#include "library/item_library.h"
 #include "plan/plan.h"
 #include "support/desk.h"
 #include "support/files.h"
@@ -333,14 +334,28 @@ TEST_F(MainFormTest, SearchFindsLibraryItemsOfTheKindWithEveryEffectBestFirst) {
         s.txtValue[r].SetText(rows[r].value);
       }
       s.cmdSearch.Press();
+      // The file last, the kind in its column after a blank, however long the name.
       for (const std::string& line : s.lstItems.items())
         found += std::string(Trim(line.substr(line.rfind(' ') + 1))) + ":" +
+                 (line[25] == ' ' && line[26] != ' ' ? "" : "misaligned ") +
                  std::string(Trim(line.substr(26, 12))) + " ";
       found += "| " + s.lblStatus.Caption();
       s.cmdClose.Press();
     });
     return found;
   };
+  // Without an absolute XDG_DATA_HOME, the library is in ~/.local/share.
+  const std::filesystem::path home_library =
+      std::filesystem::path(getenv("HOME")) / ".local/share/gemwright-workshop/items";
+  for (const char* other : {"", "relative/data"}) {
+    ASSERT_EQ(setenv("XDG_DATA_HOME", other, 1), 0);
+    EXPECT_EQ(ItemLibraryFolder(), home_library) << other;
+  }
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(ItemLibraryFolder(), home_library);
+  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
+  EXPECT_EQ(ItemLibraryFolder(), library);
+
   w.SSTab1.SetTab(15);  // Search... opens from the jewellery
   EXPECT_EQ(search(4, {}), "| The library is empty: Save... on an item puts it there");
 

@@ -285,7 +285,16 @@ TEST(Report, TextShowsNoControlCharacterAndAlignsByTerminalColumns) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(TerminalText(row.text), row.shown);
     EXPECT_EQ(DisplayWidth(row.text), row.width);
+    // Cut to fit a column: whole characters only, and "~" where it was cut.
+    EXPECT_EQ(FitWidth(row.text, row.width), row.text);
+    if (row.width < 2) continue;
+    const std::string cut = FitWidth(row.text, row.width - 1);
+    EXPECT_TRUE(cut.ends_with("~") && DisplayWidth(cut) <= row.width - 1) << cut;
+    EXPECT_TRUE(row.text.starts_with(cut.substr(0, cut.size() - 1))) << cut;
   }
+  EXPECT_EQ(FitWidth("\xE7\xBF\xA0\xE7\x8E\x89", 3), "\xE7\xBF\xA0~");  // never half a wide one
+  EXPECT_EQ(FitWidth("\xE7\xBF\xA0\xE7\x8E\x89", 2), "~");
+  EXPECT_EQ(FitWidth("Jade", 0), "");
 
   // Two items whose gem names take the same number of characters but not of columns.
   Report report;
