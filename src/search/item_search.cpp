@@ -14,16 +14,18 @@ namespace gw {
 
 namespace {
 
-// The result list's columns, in the columns of its fixed-pitch face.
-constexpr size_t kNameWidth = 26, kKindWidth = 12, kAmountWidth = 7;
+// The result list's columns, in the columns of its fixed-pitch face. An amount's column is as
+// wide as its effect's name (up to a limit) and its figures stand right under the name's end.
+constexpr size_t kNameWidth = 26, kKindWidth = 12, kMinAmountWidth = 5, kMaxAmountWidth = 14;
 
 std::string Columns(const std::string& name, const std::string& kind,
-                    const std::vector<std::string>& amounts, const std::string& file) {
+                    const std::vector<std::string>& amounts, const std::vector<size_t>& widths,
+                    const std::string& file) {
   std::string line = PadRight(FitWidth(name, kNameWidth - 1), kNameWidth) +
                      PadRight(FitWidth(kind, kKindWidth - 1), kKindWidth);
-  for (const std::string& amount : amounts)
-    line += PadLeft(FitWidth(amount, kAmountWidth - 1), kAmountWidth - 1) + " ";
-  return line + " " + file;
+  for (size_t i = 0; i < amounts.size(); ++i)
+    line += PadLeft(FitWidth(amounts[i], widths[i]), widths[i]) + "  ";
+  return line + file;
 }
 
 }  // namespace
@@ -75,7 +77,10 @@ void ItemSearchForm::cmdSearch_Click() {
     if (w_.cboType[r].ListIndex() > ui::kUnused && w_.cboEffect[r].ListIndex() != -1)
       asked.push_back(PrintableText(w_.cboEffect[r].Text()));
   }
-  w_.lblHeadings.SetCaption(Columns("Name", "Kind", asked, "File"));
+  std::vector<size_t> widths;
+  for (const std::string& effect : asked)
+    widths.push_back(std::clamp(DisplayWidth(effect), kMinAmountWidth, kMaxAmountWidth));
+  w_.lblHeadings.SetCaption(Columns("Name", "Kind", asked, widths, "File"));
   w_.lstItems.Clear();
   for (const LibraryItem& item : found_) {
     std::vector<std::string> amounts;
@@ -84,7 +89,7 @@ void ItemSearchForm::cmdSearch_Click() {
     const std::string name = PrintableText(Trim(item.name));
     w_.lstItems.AddItem(Columns(name.empty() ? "(no name)" : name,
                                 std::string(ui::kItemNames[static_cast<size_t>(item.item)]),
-                                amounts, PrintableText(item.file.filename().string())));
+                                amounts, widths, PrintableText(item.file.filename().string())));
   }
   if (!found_.empty()) w_.lstItems.SetListIndex(0);
 
