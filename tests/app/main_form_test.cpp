@@ -225,48 +225,102 @@ TEST_F(MainFormTest, SwapExchangesTwoItemsInOneStepAndTwiceIsTheIdentity) {
   EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Swap Right Hand, Left Hand");
 }
 
-// "Save..." writes the shown item alone into the item library; "Load..." puts it into another
-// tab, the same item control for control, as one step. A set of several items asks which one;
-// a file that sets no item or cannot be read changes nothing and says why.
-TEST_F(MainFormTest, AnItemSavedAndLoadedIntoAnotherTabIsTheSameItem) {
-  const std::filesystem::path data = folder.path() / "data home";
+// The item library as a player meets it. Save... writes the shown item alone; the search finds
+// items of the kind whose gems give every row's effect, at least its value, the largest sum
+// first, and Enter loads one back as one step; Load... puts an item of any item set into the
+// shown tab, asking which when it sets several, and refuses a file without items. A file that
+// cannot be read or sets no item is named once; hidden files and folders are not the library's.
+TEST_F(MainFormTest, TheItemLibrarySavesFindsAndLoadsItems) {
+  const std::filesystem::path data = folder.path() / "data";
+  const std::filesystem::path library = data / "gemwright-workshop" / "items";
+  for (const char* other : {"", "relative/data", static_cast<const char*>(nullptr)}) {
+    other ? setenv("XDG_DATA_HOME", other, 1) : unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(ItemLibraryFolder(),
+              std::filesystem::path(getenv("HOME")) / ".local/share/gemwright-workshop/items");
+  }
   ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
-  ImportFile((test::ExamplesFolder() / "full-set.txt").string());
-  const int chest = 0, spare = 10;
+  // The kind's place in its list (-1: none) and rows "Type/Effect/at least"; each result as
+  // "file:kind", the kind checked to stand in its column however long the name.
+  const auto search = [&](int kind, const std::vector<std::string>& rows, bool load = false) {
+    std::string found;
+    OpenSearch([&](ui::ItemSearchWindow& s) {
+      if (kind >= 0) s.cboItem.SetListIndex(kind);
+      for (size_t r = 0; r < rows.size(); ++r) {
+        std::istringstream row(rows[r]);
+        std::string type, effect, value;
+        std::getline(row, type, '/');
+        std::getline(row, effect, '/');
+        std::getline(row, value);
+        const auto t = std::find(ui::kGemTypes.begin(), ui::kGemTypes.end(), type);
+        s.cboType[r].SetListIndex(static_cast<int>(t - ui::kGemTypes.begin()));
+        const std::vector<std::string>& effects = s.cboEffect[r].items();
+        const auto e = std::find(effects.begin(), effects.end(), effect);
+        if (type != "Unused") s.cboEffect[r].SetListIndex(static_cast<int>(e - effects.begin()));
+        s.txtValue[r].SetText(value);
+      }
+      s.cmdSearch.Press();
+      for (size_t r = 0; r < rows.size(); ++r) {  // a heading over each effect asked for
+        const std::string effect = s.cboEffect[r].ListIndex() == -1 ? "" : s.cboEffect[r].Text();
+        if (s.lblHeadings.Caption().find(effect) == std::string::npos) found += "no heading ";
+      }
+      for (const std::string& line : s.lstItems.items())
+        found += std::string(Trim(line.substr(line.rfind(' ') + 1))) + ":" +
+                 (line[25] == ' ' && line[26] != ' ' ? "" : "misaligned ") +
+                 std::string(Trim(line.substr(26, 12))) + " ";
+      found += "| " + s.lblStatus.Caption();
+      load ? s.lstItems.Activate(s.lstItems.ListIndex()) : s.cmdClose.Press();
+      if (s.loaded()) found += " (still open)";
+    });
+    return found;
+  };
+
+  // Save... a ring, Clear it, find it and load it back: the example again, caption for caption.
+  form.OpenStartingFile(test::ExamplesFolder() / "full-set.txt");
+  const int left_ring = 15, right_ring = 16;
+  w.SSTab1.SetTab(left_ring);  // Search... opens from the jewellery
+  const std::string example = test::PlanSnapshot(w);
+  const Plan before = CapturePlan(w);
+  EXPECT_EQ(search(4, {}), "| The library is empty: Save... on an item puts it there");
   std::string proposed;
   w.CommonDialog.save_chooser = [&](const std::string& p) {
     proposed = p;
-    return std::optional(p);
+    return std::optional((library / "quiet.txt").string());
   };
   w.cmdSaveItem.Press();
-  const std::filesystem::path saved = data / "gemwright-workshop" / "items" / "Runed Hauberk.txt";
-  EXPECT_EQ(proposed, saved.string());
+  EXPECT_EQ(proposed, (library / "Ring of the Quiet Step.txt").string());
   EXPECT_EQ(questions, std::vector<std::string>{});  // it comes back the same: nothing to ask
-  const std::string text = ReadWholeFile(saved);
+  const std::string text = ReadWholeFile(library / "quiet.txt");
   EXPECT_TRUE(text.starts_with("; Gemwright Workshop item set"));
-  EXPECT_EQ(text.find("ITEM1_"), std::string::npos);
+  std::istringstream saved(text);  // that item alone, and no character
+  for (std::string line; std::getline(saved, line);) {
+    EXPECT_TRUE(!line.starts_with("ITEM") || line.starts_with("ITEM15_")) << line;
+  }
   EXPECT_EQ(text.find("CHARACTER"), std::string::npos);
+  w.cmdClearItem.Press();
+  EXPECT_EQ(search(4, {"Resist/Thrust/5"}, true), "quiet.txt:Left Ring | 1 item matches");
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Left Ring");
+  w.mnuUndo.Press();
+  w.mnuUndo.Press();
+  EXPECT_EQ(test::PlanSnapshot(w), example);
+  EXPECT_FALSE(w.mnuUndo.enabled());
 
-  const Plan before = CapturePlan(w);
+  // Load... into another tab: the same item, control for control and caption for caption.
   const auto captions = [&](int k) {
-    std::string shown;
-    for (const ui::Label* l : {&w.lblImbPoint[k], &w.lblOverc[k], &w.lblItemCost[k]})
-      shown += l->Caption() + "|";
+    std::string shown = w.lblImbPoint[k].Caption() + w.lblOverc[k].Caption();
     for (int g = 0; g < 4; ++g) {
       const int i = ui::GemSlot(k, g);
       shown += w.lblGemPoint[i].Caption() + w.lblGemCost[i].Caption() + w.lblGemName[i].Caption();
     }
-    return shown;
+    return shown + w.lblItemCost[k].Caption();
   };
-  w.SSTab1.SetTab(spare);
-  open = saved.string();
+  w.SSTab1.SetTab(right_ring);
+  open = (library / "quiet.txt").string();
   w.cmdLoadItem.Press();
-  EXPECT_EQ(CapturePlan(w).items[spare], before.items[chest]);
-  EXPECT_EQ(captions(spare), captions(chest));
-  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Spare");
+  EXPECT_EQ(CapturePlan(w).items[right_ring], before.items[left_ring]);
+  EXPECT_EQ(captions(right_ring), captions(left_ring));
+  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Right Ring");
   w.mnuUndo.Press();
-  EXPECT_EQ(CapturePlan(w), before);
-
   // The whole example sets nineteen items: a question asks which; Cancel changes nothing.
   std::vector<std::string> offered;
   bool take = false;
@@ -277,15 +331,14 @@ TEST_F(MainFormTest, AnItemSavedAndLoadedIntoAnotherTabIsTheSameItem) {
     (take ? choice.cmdOK : choice.cmdCancel).Press();
   };
   open = (test::ExamplesFolder() / "full-set.txt").string();
-  w.cmdLoadItem.Press();
+  for (const bool answer : {false, true}) {
+    take = answer;
+    w.cmdLoadItem.Press();
+  }
   EXPECT_EQ(offered.size(), 19u);
-  EXPECT_EQ(CapturePlan(w), before);
-  take = true;
-  w.cmdLoadItem.Press();
-  EXPECT_EQ(CapturePlan(w).items[spare], before.items[1]);  // the Arms
+  EXPECT_EQ(CapturePlan(w).items[right_ring], before.items[1]);  // the Arms, after Cancel
   w.mnuUndo.Press();
-
-  // A file that sets no item, or none at all, changes nothing and says so.
+  // A file that sets no item, none at all, or none that exists changes nothing and says so.
   messages.clear();
   for (const char* bad : {"CHARACTER_NAME=x\n", "nothing here\n"}) {
     open = folder.Write("bad.txt", bad).string();
@@ -295,21 +348,11 @@ TEST_F(MainFormTest, AnItemSavedAndLoadedIntoAnotherTabIsTheSameItem) {
   w.cmdLoadItem.Press();
   EXPECT_EQ(messages.size(), 3u);
   EXPECT_EQ(CapturePlan(w), before);
-  unsetenv("XDG_DATA_HOME");
-}
 
-// The search window looks through the item library: items of the kind chosen ("Ring" is either
-// ring) whose gems give every row's effect, at least the row's value, the largest sum first; a
-// row without an effect asks nothing. A file that cannot be read or sets no item is named once,
-// hidden files and folders are not the library's, and an empty library says how to fill it.
-TEST_F(MainFormTest, SearchFindsLibraryItemsOfTheKindWithEveryEffectBestFirst) {
-  const std::filesystem::path data = folder.path() / "data";
-  const std::filesystem::path library = data / "gemwright-workshop" / "items";
-  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
-  const std::string example = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
-  // Item `from` of the example alone, as item `to`.
-  const auto item = [&](const char* from, const char* to) {
-    std::istringstream lines(example);
+  // The search, over a library of several kinds of file.
+  const std::string whole = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
+  const auto item = [&](const char* from, const char* to) {  // item `from` alone, as `to`
+    std::istringstream lines(whole);
     std::string text, line;
     while (std::getline(lines, line)) {
       if (line.starts_with(std::string("ITEM") + from + "_"))
@@ -317,150 +360,60 @@ TEST_F(MainFormTest, SearchFindsLibraryItemsOfTheKindWithEveryEffectBestFirst) {
     }
     return text;
   };
-  struct Row {
-    int type;
-    const char* effect;
-    const char* value;
-  };
-  const auto search = [&](int kind, const std::vector<Row>& rows) {
-    std::string found;
-    OpenSearch([&](ui::ItemSearchWindow& s) {
-      if (kind >= 0) s.cboItem.SetListIndex(kind);
-      for (size_t r = 0; r < rows.size(); ++r) {
-        s.cboType[r].SetListIndex(rows[r].type);
-        const std::vector<std::string>& effects = s.cboEffect[r].items();
-        const auto e = std::find(effects.begin(), effects.end(), rows[r].effect);
-        if (rows[r].type > 0) {
-          ASSERT_NE(e, effects.end()) << rows[r].effect;
-          s.cboEffect[r].SetListIndex(static_cast<int>(e - effects.begin()));
-        }
-        s.txtValue[r].SetText(rows[r].value);
-      }
-      s.cmdSearch.Press();
-      for (const Row& row : rows) {  // a heading over each effect asked for
-        if (row.type > 0) {
-          EXPECT_NE(s.lblHeadings.Caption().find(row.effect), std::string::npos);
-        }
-      }
-      // The file last, the kind in its column after a blank, however long the name.
-      for (const std::string& line : s.lstItems.items())
-        found += std::string(Trim(line.substr(line.rfind(' ') + 1))) + ":" +
-                 (line[25] == ' ' && line[26] != ' ' ? "" : "misaligned ") +
-                 std::string(Trim(line.substr(26, 12))) + " ";
-      found += "| " + s.lblStatus.Caption();
-      s.cmdClose.Press();
-    });
-    return found;
-  };
-  // Without an absolute XDG_DATA_HOME, the library is in ~/.local/share.
-  const std::filesystem::path home_library =
-      std::filesystem::path(getenv("HOME")) / ".local/share/gemwright-workshop/items";
-  for (const char* other : {"", "relative/data"}) {
-    ASSERT_EQ(setenv("XDG_DATA_HOME", other, 1), 0);
-    EXPECT_EQ(ItemLibraryFolder(), home_library) << other;
-  }
-  unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(ItemLibraryFolder(), home_library);
-  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
-  EXPECT_EQ(ItemLibraryFolder(), library);
-
-  w.SSTab1.SetTab(15);  // Search... opens from the jewellery
-  EXPECT_EQ(search(4, {}), "| The library is empty: Save... on an item puts it there");
-
   std::filesystem::create_directories(library / "old");
   for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
-           {"quiet.txt", item("15", "15")},          // Left Ring: Thrust 6 among others
            {"copper.txt", item("16", "16")},         // Right Ring: STR 10, DEX 10
            {"copper-neck.txt", item("16", "11")},    // the same gems on a Neck
-           {"plan.txt", example},                    // nineteen items
+           {"plan.txt", whole},                      // nineteen items
            {"notes.txt", "nothing here\n"},          // not an item set
            {"character.txt", "CHARACTER_NAME=x\n"},  // sets no item
            {".gw-a1b2c3", "ITEM15_LEVEL=2\n"},       // a save's leftover: hidden
-           {"old/inner.txt", item("15", "15")}}) {   // in a folder of the library: not searched
+           {"old/inner.txt", item("15", "15")}}) {   // in a folder of the library
     std::ofstream(library / name, std::ios::binary) << text;
   }
-  const std::string unreadable =
-      "; 2 files in the library could not be read: character.txt, notes.txt";
   const struct {
     const char* what;
-    int kind;  // in the kind list; -1: none chosen
-    std::vector<Row> rows;
+    int kind;
+    std::vector<std::string> rows;
     std::string found;
   } cases[] = {
-      {"a ring with thrust, a tie by name then file",
+      {"a tie: by name, then file",
        4,
-       {{2, "Thrust", "5"}},
+       {"Resist/Thrust/5"},
        "plan.txt:Left Ring quiet.txt:Left Ring | 2 items match"},
       {"exactly the amount",
        4,
-       {{2, "Thrust", "6"}},
+       {"Resist/Thrust/6"},
        "plan.txt:Left Ring quiet.txt:Left Ring | 2 items match"},
-      {"one more than any has", 4, {{2, "Thrust", "7"}}, "| No item in the library matches"},
-      {"any kind: the crafted Left Hand gives more",
+      {"one more", 4, {"Resist/Thrust/7"}, "| No item in the library matches"},
+      {"any kind",
        -1,
-       {{2, "Thrust", ""}},
+       {"Resist/Thrust/"},
        "plan.txt:Left Hand plan.txt:Left Ring quiet.txt:Left Ring | 3 items match"},
-      {"the kind is the tab the item was saved from",
-       0,
-       {{1, "Strength", ""}},
-       "copper-neck.txt:Neck | 1 item matches"},
-      {"every row must be met; the sum ranks",
+      {"the tab saved from", 0, {"Stat/Strength/"}, "copper-neck.txt:Neck | 1 item matches"},
+      {"every row; the sum ranks",
        4,
-       {{1, "Strength", ""}, {1, "Dexterity", "10"}},
+       {"Stat/Strength/", "Stat/Dexterity/10"},
        "copper.txt:Right Ring plan.txt:Right Ring | 2 items match"},
-      {"a row without an effect asks nothing",
+      {"Unused asks nothing",
        5,
-       {{2, "Thrust", ""}, {0, "", "99"}},
+       {"Resist/Thrust/", "Unused//99"},
        "| No item in the library matches"},
-      {"no row: every item of the kind, by name",
+      {"a long name", 0, {}, "copper-neck.txt:Neck plan.txt:Neck | 2 items match"},
+      {"no row: by name",
        5,
-       {{0, "", "99"}},
+       {"Unused//99"},
        "plan.txt:Left Wrist plan.txt:Right Wrist | 2 items match"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(search(c.kind, c.rows), c.found + unreadable) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(search(c.kind, c.rows),
+              c.found + "; 2 files in the library could not be read: character.txt, notes.txt")
+        << c.what;
+  }
   std::filesystem::remove(library / "notes.txt");  // read afresh: one file left to name
-  EXPECT_EQ(search(0, {{1, "Strength", "10"}}),
+  EXPECT_EQ(search(0, {"Stat/Strength/10"}),
             "copper-neck.txt:Neck | 1 item matches; 1 file in the library could not be read: "
             "character.txt");
-  unsetenv("XDG_DATA_HOME");
-}
-
-// A ring saved to the library, cleared, found again and loaded back with Enter: the window is the
-// example again, caption for caption, and two undos take back the load and the clear.
-TEST_F(MainFormTest, AnItemFoundInTheLibraryLoadsBackAsItWasSaved) {
-  const std::filesystem::path data = folder.path() / "data";
-  ASSERT_EQ(setenv("XDG_DATA_HOME", data.c_str(), 1), 0);
-  form.OpenStartingFile(test::ExamplesFolder() / "full-set.txt");
-  const int left_ring = 15;
-  w.SSTab1.SetTab(left_ring);
-  const std::string example = test::PlanSnapshot(w);
-  w.CommonDialog.save_chooser = [](const std::string& proposed) { return std::optional(proposed); };
-  w.cmdSaveItem.Press();
-  w.cmdClearItem.Press();
-  std::string first;
-  OpenSearch([&](ui::ItemSearchWindow& s) {
-    s.cboItem.SetListIndex(4);  // Ring
-    s.cboType[0].SetListIndex(2);
-    const std::vector<std::string>& effects = s.cboEffect[0].items();
-    s.cboEffect[0].SetListIndex(
-        static_cast<int>(std::find(effects.begin(), effects.end(), "Thrust") - effects.begin()));
-    s.txtValue[0].SetText("5");
-    s.cmdSearch.Press();
-    ASSERT_FALSE(s.lstItems.items().empty());
-    first = s.lstItems.items().front();
-    EXPECT_NE(s.lblHeadings.Caption().find("Thrust"), std::string::npos);
-    s.lstItems.Activate(s.lstItems.ListIndex());  // Enter on the first, selected by the search
-    EXPECT_FALSE(s.loaded());
-  });
-  EXPECT_TRUE(first.starts_with("Ring of the Quiet Step")) << first;
-  EXPECT_EQ(test::PlanSnapshot(w), example);
-  EXPECT_EQ(w.mnuUndo.Caption(), "&Undo Load Left Ring");
-  w.mnuUndo.Press();
-  w.mnuUndo.Press();
-  EXPECT_EQ(test::PlanSnapshot(w), example);
-  EXPECT_FALSE(w.mnuUndo.enabled());
-  EXPECT_FALSE(form.PlanChanged());
   unsetenv("XDG_DATA_HOME");
 }
 
