@@ -452,38 +452,6 @@ TEST_F(MainFormTest, TheExampleSetPricesEveryGemByItsOwnItemWhateverTabIsShown) 
   EXPECT_EQ(w.lblOverc[0].Caption(), "Overcharge: none");
 }
 
-// The copper a coin text ("1g 50s 0c", " 0g 0s 0c") stands for, counted by a player's rules.
-int64_t Copper(std::string_view text) {
-  int64_t coins[3] = {};
-  const char* p = text.data();
-  const char* end = p + text.size();
-  for (int64_t& n : coins) {
-    while (p < end && (*p < '0' || *p > '9'))
-      ++p;
-    p = std::from_chars(p, end, n).ptr;
-  }
-  return coins[0] * 10000 + coins[1] * 100 + coins[2];
-}
-
-TEST_F(MainFormTest, EachItemOfTheExampleCostsWhatItsGemPricesAddUpTo) {
-  Import(ReadWholeFile(test::ExamplesFolder() / "full-set.txt"));
-  for (int tab = 0; tab < ui::kItemCount; ++tab) {
-    SCOPED_TRACE(ui::kItemNames[tab]);
-    w.SSTab1.SetTab(tab);
-    int64_t sum = 0;
-    for (int g = 0; g < 4; ++g)
-      sum += Copper(w.lblGemCost[ui::GemSlot(tab, g)].Caption());
-    const std::string cost = w.lblItemCost[tab].Caption();
-    ASSERT_TRUE(cost.starts_with("Cost: ")) << cost;
-    EXPECT_EQ(Copper(cost.substr(6)), sum) << cost;
-    EXPECT_EQ(sum != 0, w.optCraft[tab].Value()) << cost;  // the crafted ones have priced gems
-  }
-  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 223g 69s 77c");
-  EXPECT_EQ(w.lblGemCost[0].Caption(), "66g 86s 59c");
-  w.cboType[0].SetListIndex(ui::kUnused);  // as a player would
-  EXPECT_EQ(w.lblItemCost[0].Caption(), "Cost: 156g 83s 18c");
-}
-
 // The example set with `changes` after it (the last line wins) and without the lines that
 // contain `dropped`.
 std::string ExampleSet(const std::string& changes, const std::string& dropped = "\n") {
