@@ -268,71 +268,66 @@ void MainForm::LoadItem(const std::string& path, std::optional<int> from) {
   }
   if (!from && items.size() == 1) from = items.front();
   if (!from) {
-    ui::ChoiceWindow choice(
-        "Load Item",
+    from = AskWhichItem(
+        scratch, items, "Load Item",
         "Load which item into " + std::string(ui::kItemNames[static_cast<size_t>(k)]) + "?");
-    for (const int j : items) {
-      const std::string_view name = Trim(scratch.txtItemName[j].Text());
-      choice.cboChoice.AddItem(std::string(ui::kItemNames[static_cast<size_t>(j)]) +
-                               (name.empty() ? "" : ": " + std::string(name)));
-    }
-    choice.cboChoice.SetListIndex(0);
-    choice.cmdOK.Click = [&] {
-      from = items[static_cast<size_t>(choice.cboChoice.ListIndex())];
-      choice.Unload();
-    };
-    choice.cmdCancel.Click = [&choice] { choice.Unload(); };
-    w.ShowModal(choice);
     if (!from) return;
   }
   Plan plan = CapturePlan(w);
   plan.items[static_cast<size_t>(k)] = CapturePlan(scratch).items[static_cast<size_t>(*from)];
-  PrepareItem(plan, k);
-  Unrecorded([&] { RestorePlan(w, calc_, plan); });
-  history_.Record(CapturePlan(w), "Load " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
-  ShowHistory();
+  RecordItemStep(std::move(plan), k, "Load " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
 }
 
 void MainForm::cmdClearItem_Click() {
   const int k = window_->SSTab1.Tab();
   Plan plan = CapturePlan(*window_);
   plan.items[static_cast<size_t>(k)] = FreshItem();
-  Unrecorded([&] { RestorePlan(*window_, calc_, plan); });
-  history_.Record(CapturePlan(*window_),
-                  "Clear " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
-  ShowHistory();
+  RecordItemStep(std::move(plan), k,
+                 "Clear " + std::string(ui::kItemNames[static_cast<size_t>(k)]));
 }
 
 void MainForm::cmdSwapItem_Click() {
   const int k = window_->SSTab1.Tab();
-  const std::string here(ui::kItemNames[static_cast<size_t>(k)]);
-  ui::ChoiceWindow choice("Swap Item", "Swap " + here + " with:");
   std::vector<int> others;
   for (int j = 0; j < ui::kItemCount; ++j) {
-    if (j == k) continue;
-    const std::string& name = window_->txtItemName[j].Text();
+    if (j != k) others.push_back(j);
+  }
+  const std::optional<int> chosen =
+      AskWhichItem(*window_, others, "Swap Item",
+                   "Swap " + std::string(ui::kItemNames[static_cast<size_t>(k)]) + " with:");
+  if (!chosen) return;
+  Plan plan = CapturePlan(*window_);
+  std::swap(plan.items[static_cast<size_t>(k)], plan.items[static_cast<size_t>(*chosen)]);
+  const auto [first, second] = std::minmax(k, *chosen);
+  RecordItemStep(std::move(plan), k,
+                 "Swap " + std::string(ui::kItemNames[static_cast<size_t>(first)]) + ", " +
+                     std::string(ui::kItemNames[static_cast<size_t>(second)]));
+}
+
+std::optional<int> MainForm::AskWhichItem(const ui::MainWindow& names,
+                                          const std::vector<int>& items, const std::string& caption,
+                                          const std::string& question) {
+  ui::ChoiceWindow choice(caption, question);
+  for (const int j : items) {
+    const std::string_view name = Trim(names.txtItemName[j].Text());
     choice.cboChoice.AddItem(std::string(ui::kItemNames[static_cast<size_t>(j)]) +
-                             (name.empty() ? "" : ": " + name));
-    others.push_back(j);
+                             (name.empty() ? "" : ": " + std::string(name)));
   }
   choice.cboChoice.SetListIndex(0);
-  int chosen = -1;
+  std::optional<int> chosen;
   choice.cmdOK.Click = [&] {
-    chosen = others[static_cast<size_t>(choice.cboChoice.ListIndex())];
+    chosen = items[static_cast<size_t>(choice.cboChoice.ListIndex())];
     choice.Unload();
   };
   choice.cmdCancel.Click = [&choice] { choice.Unload(); };
   window_->ShowModal(choice);
-  if (chosen == -1) return;
+  return chosen;
+}
 
-  Plan plan = CapturePlan(*window_);
-  std::swap(plan.items[static_cast<size_t>(k)], plan.items[static_cast<size_t>(chosen)]);
+void MainForm::RecordItemStep(Plan plan, int k, const std::string& label) {
   PrepareItem(plan, k);  // the item now shown is prepared as every shown item is
   Unrecorded([&] { RestorePlan(*window_, calc_, plan); });
-  const auto [first, second] = std::minmax(k, chosen);
-  history_.Record(CapturePlan(*window_),
-                  "Swap " + std::string(ui::kItemNames[static_cast<size_t>(first)]) + ", " +
-                      std::string(ui::kItemNames[static_cast<size_t>(second)]));
+  history_.Record(CapturePlan(*window_), label);
   ShowHistory();
 }
 

@@ -122,6 +122,13 @@ class MainForm {
   // Puts item `from` of the item set at `path` into the shown item, one step ("Load Chest"); with
   // no `from`, or one the file does not set, its only item, or the one a question picks.
   void LoadItem(const std::string& path, std::optional<int> from);
+  // Asks in a small window which of `items` (each shown by its tab and its name in `names`);
+  // nothing when the question is cancelled.
+  std::optional<int> AskWhichItem(const ui::MainWindow& names, const std::vector<int>& items,
+                                  const std::string& caption, const std::string& question);
+  // Shows `plan`, changed in the shown item `k` (and perhaps another), as one step `label`; the
+  // shown item is prepared as every shown item is.
+  void RecordItemStep(Plan plan, int k, const std::string& label);
   // Writes `text` to `path` after asking about a read-only file and about what `differences`
   // says would not come back; false, having said why, when nothing was written.
   // `what` names what was written ("this plan", "this item").

@@ -9,6 +9,15 @@ namespace gw {
 
 namespace {
 
+// What the transfer writes into a gem's amount box: a crafted gem's level's entry in the amount
+// list, a dropped gem's amount as the file gives it; nothing for a crafted level past the list.
+std::optional<int> WrittenAmount(const ImportedItem& item, const ImportedGem& gem,
+                                 const ReferenceTables& tables) {
+  if (!item.PlayerMade) return gem.AmountCode;
+  if (gem.AmountCode >= kGemLevels) return std::nullopt;
+  return AmountEntry(tables, gem.GemType, gem.AmountCode + 1);
+}
+
 void WriteItems(const ImportedItemTable& items, const ImportSourceLines& sources, ui::MainWindow& w,
                 Calculator& calc, const ReferenceTables& tables, ImportProblems& problems) {
   for (int k = 0; k < ui::kItemCount; ++k) {
@@ -33,13 +42,9 @@ void WriteItems(const ImportedItemTable& items, const ImportSourceLines& sources
       w.cboGemQual[slot].SetListIndex(gem.GemQuality);
       w.cboType[slot].SetListIndex(gem.GemType);  // rebuilds the amount and effect lists
 
-      // A crafted gem's amount is the text of its level's entry in the amount list, which the
-      // box then chooses; a dropped gem's amount is the code itself.
-      if (!w.optCraft[k].Value()) {
-        w.cboAmount[slot].SetText(NumberToText(static_cast<double>(gem.AmountCode)));
-      } else if (gem.AmountCode < kGemLevels) {
-        const int entry = AmountEntry(tables, gem.GemType, gem.AmountCode + 1);
-        w.cboAmount[slot].SetText(NumberToText(static_cast<double>(entry)));
+      // A crafted gem's entry is chosen by the box as its text is written.
+      if (const std::optional<int> amount = WrittenAmount(item, gem, tables)) {
+        w.cboAmount[slot].SetText(NumberToText(static_cast<double>(*amount)));
       } else {
         problems.Add(from.amount_code, "gem level " + std::to_string(gem.AmountCode) +
                                            " is outside 0..9 for a crafted item");
@@ -84,13 +89,11 @@ std::optional<AddedAmount> AmountAdded(const ImportedItem& item, int g,
                                        const ReferenceTables& tables) {
   const ImportedGem& gem = item.Gems[static_cast<size_t>(g)];
   if (gem.GemType == ui::kUnused || gem.GemType >= ui::kGemTypes.size()) return std::nullopt;
-  // The transfer leaves an effect outside the type's list unchosen, and a crafted level past
-  // the list without an amount: neither gem is counted.
+  // The transfer leaves an effect outside the type's list unchosen: the gem is not counted.
   if (gem.EffectIndex < 0 || gem.EffectIndex >= ui::EffectCount(gem.GemType)) return std::nullopt;
-  if (item.PlayerMade && gem.AmountCode >= kGemLevels) return std::nullopt;
-  const int amount =
-      item.PlayerMade ? AmountEntry(tables, gem.GemType, gem.AmountCode + 1) : gem.AmountCode;
-  return AddedAmount{gem.GemType, gem.EffectIndex, static_cast<double>(amount)};
+  const std::optional<int> amount = WrittenAmount(item, gem, tables);
+  if (!amount) return std::nullopt;
+  return AddedAmount{gem.GemType, gem.EffectIndex, static_cast<double>(*amount)};
 }
 
 }  // namespace gw

@@ -52,17 +52,19 @@ void ItemSearchForm::AssignEffect(int iRow, std::string_view sGemType) {
   if (effects.ListCount() > 0) effects.SetListIndex(0);  // no handler: nothing further runs
 }
 
+bool ItemSearchForm::RowAsks(int r) const {
+  return w_.cboType[r].ListIndex() > ui::kUnused && w_.cboEffect[r].ListIndex() != -1;
+}
+
 LibraryQuery ItemSearchForm::Query() const {
   LibraryQuery query;
   query.kind = w_.cboItem.ListIndex() == -1 ? "" : w_.cboItem.Text();
   for (int r = 0; r < ui::ItemSearchWindow::kRows; ++r) {
-    const int type = w_.cboType[r].ListIndex();
-    const int effect = w_.cboEffect[r].ListIndex();
-    if (type <= ui::kUnused || effect == -1) continue;
+    if (!RowAsks(r)) continue;
     // The box takes digits only, so the value is a whole number; an empty one asks any amount.
     const double at_least = ParseNumber(w_.txtValue[r].Text());
     query.effects.push_back(
-        {type, effect,
+        {w_.cboType[r].ListIndex(), w_.cboEffect[r].ListIndex(),
          static_cast<int>(std::min<double>(at_least, ui::ItemSearchWindow::kMaxValue))});
   }
   return query;
@@ -74,8 +76,7 @@ void ItemSearchForm::cmdSearch_Click() {
   found_ = std::move(search.found);
   std::vector<std::string> asked;
   for (int r = 0; r < ui::ItemSearchWindow::kRows; ++r) {
-    if (w_.cboType[r].ListIndex() > ui::kUnused && w_.cboEffect[r].ListIndex() != -1)
-      asked.push_back(PrintableText(w_.cboEffect[r].Text()));
+    if (RowAsks(r)) asked.push_back(PrintableText(w_.cboEffect[r].Text()));
   }
   std::vector<size_t> widths;
   for (const std::string& effect : asked)

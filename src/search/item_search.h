@@ -37,6 +37,8 @@ class ItemSearchForm {
   const std::optional<LibraryItem>& chosen() const { return chosen_; }
 
  private:
+  bool RowAsks(int r) const;
+
   ui::ItemSearchWindow& w_;
   const ReferenceTables& ref_;
   std::filesystem::path library_;
