@@ -284,7 +284,7 @@ TEST_F(MainFormTest, TheItemLibrarySavesFindsAndLoadsItems) {
   std::string proposed;
   w.CommonDialog.save_chooser = [&](const std::string& p) {
     proposed = p;
-    return std::optional((library / "quiet.txt").string());
+    return p.ends_with("b.txt") ? std::nullopt : std::optional((library / "quiet.txt").string());
   };
   w.cmdSaveItem.Press();
   EXPECT_EQ(proposed, (library / "Ring of the Quiet Step.txt").string());
@@ -348,6 +348,12 @@ TEST_F(MainFormTest, TheItemLibrarySavesFindsAndLoadsItems) {
   w.cmdLoadItem.Press();
   EXPECT_EQ(messages.size(), 3u);
   EXPECT_EQ(CapturePlan(w), before);
+  // The name offered is a file of the library, never a path or a hidden file.
+  w.SSTab1.SetTab(left_ring);
+  w.txtItemName[left_ring].UserTyped(" ./a/b ");
+  w.txtItemName[left_ring].UserCommit();
+  w.cmdSaveItem.Press();
+  EXPECT_EQ(proposed, (library / "item.-a-b.txt").string());
 
   // The search, over a library of several kinds of file.
   const std::string whole = ReadWholeFile(test::ExamplesFolder() / "full-set.txt");
