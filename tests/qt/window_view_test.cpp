@@ -756,8 +756,8 @@ namespace {
 
 // Planning to caps as a player does: a cap typed into a row's box (only digits go in) and
 // "Distance to Cap" chosen: the row shows how far its total is, red over the cap and green at
-// it, and says so in words; "Count Equipped Items Only" leaves out what is not worn. Ctrl+Z takes
-// each step back.
+// it, and says so in words; "Count Equipped Items Only" leaves out what is not worn, and Ctrl+Z
+// from the window takes it back.
 TEST_F(ProgramTest, CapsDistanceToCapAndEquippedItemsOnlyAsAPlayerUsesThem) {
   Activate();
   chosen_file = FullSet();
